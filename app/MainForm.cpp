@@ -1,0 +1,85 @@
+#include "MainForm.h"
+
+#include "Application.h"
+#include "Seed.h"
+#include "resource.h"
+
+TForm1::TForm1(TComponent* owner)
+    : TForm(owner),
+      StatusBar1((LoadLayout(LAYOUT_MAINFORM), Find<TStatusBar>(L"StatusBar1"))),
+      Panel1(Find<TPanel>(L"Panel1")),
+      FBoard(*this, ClockSeed) {
+  auto bind = [this](const wchar_t* item, void (TForm1::*handler)(TComponent*)) {
+    Find<TMenuItem>(item).OnClick = [this, handler](TComponent* sender) { (this->*handler)(sender); };
+  };
+  bind(L"Nouvellepartie1", &TForm1::Nouvellepartie1Click);
+  bind(L"Quitter1", &TForm1::Quitter1Click);
+  bind(L"Configurer1", &TForm1::Configurer1Click);
+  bind(L"Rsoudre1", &TForm1::Rsoudre1Click);
+  bind(L"Rubriquesdelaide1", &TForm1::Rubriquesdelaide1Click);
+  bind(L"Aproposde1", &TForm1::Aproposde1Click);
+  FormCreate();
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::FormCreate() {
+  FBoard.SetConfiguration(5, 5, 250);
+  FBoard.SetMoveCount(0);
+  SetMoveStatus(MoveStatusText(FBoard.MoveCount()));
+  FBoard.BuildBoard();
+}
+
+void TForm1::FormDestroy() {}
+
+void TForm1::Nouvellepartie1Click(TComponent*) { FBoard.Nouvellepartie1Click(); }
+
+void TForm1::Quitter1Click(TComponent*) {
+  FBoard.FreeBoard();
+  Close();
+}
+
+void TForm1::Configurer1Click(TComponent*) {}
+
+void TForm1::Rsoudre1Click(TComponent*) { FBoard.Rsoudre1Click(); }
+
+void TForm1::Rubriquesdelaide1Click(TComponent*) {}
+
+void TForm1::Aproposde1Click(TComponent*) {}
+
+void TForm1::Button1Click(TComponent* sender) {
+  if (auto* button = dynamic_cast<TTileButton*>(sender)) FBoard.Button1Click(button);
+}
+
+// ------------------------------------------------------------ IBoardWindow
+
+void TForm1::SetOuterHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+
+void TForm1::SetOuterWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+
+TBoardAreaSize TForm1::ReadBoardAreaSize() { return {Panel1.Width(), Panel1.Height()}; }
+
+TTileButton* TForm1::CreateTileButton(int left, int top, int width, int height, std::wstring_view caption) {
+  auto& button = Create<TTileButton>(*this);
+  button.SetBounds(left, top, width, height);
+  button.SetText(caption);
+  button.OnClick = [this](TComponent* sender) { Button1Click(sender); };
+  button.SetParent(this);
+  // Above the board area, which was created first.
+  button.BringToFront();
+  return &button;
+}
+
+void TForm1::SetTileVisible(TTileButton* button, bool visible) { button->SetVisible(visible); }
+
+bool TForm1::IsTileVisible(const TTileButton* button) const { return button->Visible(); }
+
+void TForm1::SetTileCaption(TTileButton* button, std::wstring_view caption) { button->SetText(caption); }
+
+void TForm1::DestroyTileButton(TTileButton* button) { FreeComponent(button); }
+
+void TForm1::SetMoveStatus(std::wstring_view text) { StatusBar1.SetPanelText(0, text); }
+
+void TForm1::ShowCongratulation(std::wstring_view text, std::wstring_view caption) {
+  Application().MessageBox(Handle(), std::wstring(text), std::wstring(caption), MB_OK);
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Resource names shared by the resource script and the code.
+#define LAYOUT_MAINFORM L"MAINFORM"

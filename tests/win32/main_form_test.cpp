@@ -1,0 +1,140 @@
+// The main window under Wine: layout, tiles, moves, status bar, commands.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "MainForm.h"
+#include "WindowProbe.h"
+
+namespace {
+
+class MainFormTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm1>(nullptr);
+    form->Show();
+    Pump(50);
+  }
+  void TearDown() override { form.reset(); }
+
+  HWND Tile(const std::wstring& caption) { return ChildWithText(form->Handle(), L"Button", caption); }
+  HWND StatusBar() { return form->StatusBar1.Handle(); }
+  std::vector<HWND> ShownTiles() {
+    std::vector<HWND> shown;
+    for (HWND b : ChildrenOfClass(form->Handle(), L"Button"))
+      if (IsWindowVisible(b)) shown.push_back(b);
+    return shown;
+  }
+  void ClickMenu(const wchar_t* item) { form->Find<TMenuItem>(item).Click(); }
+
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainFormTest, StartsAsTheSolvedFiveByFiveBoard) {
+  EXPECT_EQ(WindowText(form->Handle()), L"Brelix 1.0");
+  const SIZE outer = OuterSize(form->Handle());
+  EXPECT_EQ(outer.cx, 200);
+  EXPECT_EQ(outer.cy, 260);
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
+  EXPECT_EQ(ChildRect(StatusBar()).bottom - ChildRect(StatusBar()).top, 19);
+
+  // Cells come from the board area as really laid out under this platform.
+  RECT area;
+  GetClientRect(form->Panel1.Handle(), &area);
+  const int w = (area.right - 4) / 5, h = (area.bottom - 6) / 5;
+  ASSERT_EQ(ShownTiles().size(), 24u);
+  for (int n = 1; n <= 24; ++n) {
+    HWND tile = Tile(std::to_wstring(n));
+    ASSERT_NE(tile, nullptr) << n;
+    EXPECT_TRUE(IsWindowVisible(tile));
+    const RECT r = ChildRect(tile);
+    EXPECT_EQ(r.left, (n - 1) % 5 * w + 2) << n;
+    EXPECT_EQ(r.top, (n - 1) / 5 * h + 2) << n;
+    EXPECT_EQ(r.right - r.left, w);
+    EXPECT_EQ(r.bottom - r.top, h);
+  }
+  HWND gap = Tile(L"25");
+  ASSERT_NE(gap, nullptr);
+  EXPECT_FALSE(IsWindowVisible(gap));
+  // The tiles lie above the board area, where the mouse can reach them.
+  RECT r;
+  GetWindowRect(Tile(L"7"), &r);
+  EXPECT_EQ(WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2}), Tile(L"7"));
+}
+
+TEST_F(MainFormTest, RealClickOnTile24MovesItAndCounts) {
+  const RECT before = ChildRect(Tile(L"24"));
+  RealClick(Tile(L"24"));
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 1");
+  // The number moved to the next button to the right; the old one is hidden.
+  HWND moved = Tile(L"24");
+  ASSERT_NE(moved, nullptr);
+  for (HWND b : ChildrenOfClass(form->Handle(), L"Button"))
+    if (WindowText(b) == L"24" && IsWindowVisible(b)) moved = b;
+  EXPECT_GT(ChildRect(moved).left, before.left);
+  EXPECT_EQ(ShownTiles().size(), 24u);
+  // A tile away from the gap does nothing.
+  RealClick(Tile(L"1"));
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 1");
+}
+
+TEST_F(MainFormTest, RestoringTheOrderInAGameCongratulatesOnce) {
+  TBoxRecorder boxes;
+  TBoard& board = form->Board();
+  board.FreeBoard();
+  board.SetConfiguration(2, 2, 10);
+  board.BuildBoard();
+  ClickMenu(L"Nouvellepartie1");
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
+  EXPECT_TRUE(board.GameActive());
+  // On 2 x 2 the three tiles only turn round: walking the gap round the
+  // board puts them back in order within twelve moves.
+  static const int kNext[] = {0, 2, 4, 1, 3};  // clockwise neighbour of a slot
+  for (int move = 0; move < 12 && boxes.Boxes.empty(); ++move) {
+    int gap = 1;
+    while (board.Slot(gap).Tile != 0) ++gap;
+    SendMessageW(reinterpret_cast<TButton*>(board.Slot(kNext[gap]).TileButton)->Handle(), BM_CLICK, 0, 0);
+  }
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  EXPECT_EQ(boxes.Boxes[0].Text, L"Vous avez réussi !");
+  EXPECT_EQ(boxes.Boxes[0].Caption, L"Félicitations");
+  EXPECT_EQ(boxes.Boxes[0].Flags, static_cast<UINT>(MB_OK));
+  EXPECT_FALSE(board.GameActive());
+  const std::wstring count = StatusText(StatusBar(), 0);
+  EXPECT_NE(count, L"Joués : 0");
+}
+
+TEST_F(MainFormTest, SolveRestoresOrderKeepsCountAndLeavesNoWindowBehind) {
+  RealClick(Tile(L"24"));
+  RealClick(Tile(L"19"));
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 2");
+  for (int i = 0; i < 3; ++i) ClickMenu(L"Rsoudre1");
+  EXPECT_EQ(ChildrenOfClass(form->Handle(), L"Button").size(), 25u);
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 2");
+  for (int n = 1; n <= 24; ++n) EXPECT_TRUE(IsWindowVisible(Tile(std::to_wstring(n)))) << n;
+  EXPECT_FALSE(IsWindowVisible(Tile(L"25")));
+  RealClick(Tile(L"24"));
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 3");
+}
+
+TEST_F(MainFormTest, NewGameShufflesAndResetsTheCount) {
+  RealClick(Tile(L"24"));
+  ClickMenu(L"Nouvellepartie1");
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
+  EXPECT_EQ(ShownTiles().size(), 24u);
+  EXPECT_TRUE(form->Board().GameActive());
+}
+
+TEST_F(MainFormTest, QuitFreesTheBoardAndEndsTheLoop) {
+  ClickMenu(L"Quitter1");
+  EXPECT_TRUE(ChildrenOfClass(form->Handle(), L"Button").empty());
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(Application().Terminated());
+  // The test process goes on: clear the quit message the loop would take.
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+}  // namespace

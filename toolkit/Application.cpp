@@ -1,0 +1,106 @@
+#include "Application.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <stdexcept>
+
+#include "Forms.h"
+#include "Strings.h"
+
+namespace {
+TApplication* theApplication = nullptr;
+}
+
+TApplication& Application() {
+  if (!theApplication) std::terminate();
+  return *theApplication;
+}
+
+TApplication::TApplication() : FInstance(GetModuleHandleW(nullptr)) {
+  if (theApplication) throw std::logic_error("one application object per process");
+  theApplication = this;
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+}
+
+TApplication::~TApplication() { theApplication = nullptr; }
+
+void TApplication::FormCreated(TForm& form) {
+  if (!FMainForm) FMainForm = &form;
+}
+
+void TApplication::FormDestroyed(TForm& form) {
+  if (FMainForm == &form) FMainForm = nullptr;
+}
+
+bool TApplication::IsNavigationMessage(MSG& msg) {
+  if (!msg.hwnd) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (!dynamic_cast<TForm*>(TWinControl::FromHandle(root))) return false;
+  return IsDialogMessageW(root, &msg) != FALSE;
+}
+
+void TApplication::Run() {
+  if (FMainForm) FMainForm->Show();
+  MSG msg;
+  while (!FTerminated) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) break;
+    if (IsNavigationMessage(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  FTerminated = true;
+}
+
+bool TApplication::ProcessMessage() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    return false;
+  }
+  if (!IsNavigationMessage(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  while (ProcessMessage()) {
+  }
+}
+
+void TApplication::Terminate() {
+  if (FTerminated) return;
+  FTerminated = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::HandleException() noexcept {
+  try {
+    std::wstring text;
+    try {
+      throw;
+    } catch (const std::exception& e) {
+      text = Widen(e.what());
+    } catch (...) {
+      text = L"Erreur inattendue.";
+    }
+    MessageBox(GetActiveWindow(), text, FTitle, MB_OK | MB_ICONERROR);
+  } catch (...) {
+    // Nothing more can be reported.
+  }
+}
+
+int TApplication::MessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
+  if (FMessageBoxHook) return FMessageBoxHook(owner, text, caption, flags);
+  return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
+}
+
+void TApplication::Beep(UINT type) {
+  if (FBeepHook) FBeepHook(type);
+  else MessageBeep(type);
+}

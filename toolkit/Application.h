@@ -1,0 +1,80 @@
+#pragma once
+// The application object: title, main window, the message loop, the one
+// application-wide error handler, and the seams tests use (beep, message box).
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class TForm;
+
+class TApplication {
+ public:
+  using MessageBoxHook = std::function<int(HWND owner, const std::wstring& text,
+                                           const std::wstring& caption, UINT flags)>;
+  using BeepHook = std::function<void(UINT type)>;
+
+  // One application object per process; it must outlive every window.
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  HINSTANCE Instance() const { return FInstance; }
+  const std::wstring& Title() const { return FTitle; }
+  void SetTitle(std::wstring title) { FTitle = std::move(title); }
+
+  // The first form created becomes the main form.
+  TForm* MainForm() const { return FMainForm; }
+  void FormCreated(TForm& form);
+  void FormDestroyed(TForm& form);
+
+  // Shows the main form and dispatches messages until it closes.
+  void Run();
+  // Dispatches one message if there is one, without waiting. Returns false on
+  // WM_QUIT (which it reposts). For tests and nested loops.
+  bool ProcessMessage();
+  // Dispatches all pending messages.
+  void ProcessMessages();
+  // Marks the loop as ended (posted WM_QUIT).
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+
+  // Shows the text of the exception being handled in an error box captioned
+  // with the title. Call only from inside a catch block.
+  void HandleException() noexcept;
+
+  // Seams: every message box and beep of the program goes through these.
+  int MessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags);
+  void Beep(UINT type = MB_OK);
+  void SetMessageBoxHook(MessageBoxHook hook) { FMessageBoxHook = std::move(hook); }
+  void SetBeepHook(BeepHook hook) { FBeepHook = std::move(hook); }
+
+  // Routes keyboard navigation (Tab, Alt+letter) of the active form.
+  bool IsNavigationMessage(MSG& msg);
+
+ private:
+  HINSTANCE FInstance;
+  std::wstring FTitle;
+  TForm* FMainForm = nullptr;
+  bool FTerminated = false;
+  MessageBoxHook FMessageBoxHook;
+  BeepHook FBeepHook;
+};
+
+// The process-wide application object; valid between its construction and
+// destruction.
+TApplication& Application();
+
+// Runs `body` as one dispatch: an escaping exception reaches the
+// application's error handler and `fallback` is returned instead.
+template <class R, class F>
+R Guarded(F&& body, R fallback) noexcept {
+  try {
+    return body();
+  } catch (...) {
+    Application().HandleException();
+    return fallback;
+  }
+}

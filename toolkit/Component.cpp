@@ -1,0 +1,36 @@
+#include "Component.h"
+
+#include <algorithm>
+
+TComponent::TComponent(TComponent* owner) : FOwner(owner) {}
+
+TComponent::~TComponent() {
+  FDestroying = true;
+  // Reverse order: later components may refer to earlier ones.
+  while (!FComponents.empty()) {
+    std::unique_ptr<TComponent> last = std::move(FComponents.back());
+    FComponents.pop_back();
+    last.reset();
+  }
+}
+
+void TComponent::Adopt(std::unique_ptr<TComponent> component) {
+  FComponents.push_back(std::move(component));
+}
+
+void TComponent::FreeComponent(TComponent* component) {
+  auto it = std::find_if(FComponents.begin(), FComponents.end(),
+                         [component](const auto& p) { return p.get() == component; });
+  if (it == FComponents.end()) return;
+  std::unique_ptr<TComponent> doomed = std::move(*it);
+  FComponents.erase(it);
+  Notification(doomed.get());
+}
+
+TComponent* TComponent::FindComponent(std::wstring_view name) const {
+  for (const auto& c : FComponents)
+    if (c->Name() == name) return c.get();
+  return nullptr;
+}
+
+bool TComponent::ReadProperty(const std::string&, const layout::Value&) { return false; }

@@ -1,0 +1,72 @@
+#pragma once
+// Components with an owner: an owner frees, in reverse order of creation,
+// every component it owns that was not freed before.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace layout {
+struct Node;
+struct Value;
+}  // namespace layout
+
+class TComponent {
+ public:
+  explicit TComponent(TComponent* owner);
+  virtual ~TComponent();
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  TComponent* Owner() const { return FOwner; }
+  const std::wstring& Name() const { return FName; }
+  void SetName(std::wstring name) { FName = std::move(name); }
+
+  // Creates a component owned by `owner` (which may be null only for the
+  // top-level objects that the caller keeps in a unique_ptr of its own).
+  template <class T, class... Args>
+  static T& Create(TComponent& owner, Args&&... args) {
+    auto object = std::make_unique<T>(&owner, std::forward<Args>(args)...);
+    T& result = *object;
+    owner.Adopt(std::move(object));
+    return result;
+  }
+
+  // Destroys a component this one owns, before the owner's own end.
+  void FreeComponent(TComponent* component);
+
+  // The owned component with this name, or null. Searches direct children
+  // only, as names are unique within one owner.
+  TComponent* FindComponent(std::wstring_view name) const;
+  template <class T>
+  T& Find(std::wstring_view name) const;
+
+  std::size_t ComponentCount() const { return FComponents.size(); }
+
+  // Told when a component this one owns is about to be destroyed, so that
+  // references to it can be cleared.
+  virtual void Notification(TComponent* /*component*/) {}
+
+  // Stored layouts: one property (false when the name is unknown), one child
+  // object that the component reads itself (false to let the loader create
+  // it as a component), and the end of loading.
+  virtual bool ReadProperty(const std::string& name, const layout::Value& value);
+  virtual bool ReadChild(const layout::Node& /*node*/) { return false; }
+  virtual void Loaded() {}
+
+ private:
+  void Adopt(std::unique_ptr<TComponent> component);
+
+  TComponent* FOwner;
+  std::wstring FName;
+  std::vector<std::unique_ptr<TComponent>> FComponents;
+  bool FDestroying = false;
+};
+
+#include <stdexcept>
+template <class T>
+T& TComponent::Find(std::wstring_view name) const {
+  auto* found = dynamic_cast<T*>(FindComponent(name));
+  if (!found) throw std::logic_error("component missing from the layout");
+  return *found;
+}

@@ -1,0 +1,178 @@
+#pragma once
+// Controls: a parent and bounds in pixels. Windowed controls own an HWND;
+// graphic controls have none and are painted by their parent.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Component.h"
+
+class TWinControl;
+class TForm;
+
+enum class TAlign { None, Top, Bottom, Left, Right, Client };
+enum class TMouseButton { Left, Right, Middle };
+
+using TNotifyEvent = std::function<void(TComponent* sender)>;
+
+class TControl : public TComponent {
+ public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* parent);
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+  virtual void SetBounds(int left, int top, int width, int height);
+  void SetWidth(int width) { SetBounds(FLeft, FTop, width, FHeight); }
+  void SetHeight(int height) { SetBounds(FLeft, FTop, FWidth, height); }
+
+  bool Visible() const { return FVisible; }
+  virtual void SetVisible(bool visible);
+  bool Enabled() const { return FEnabled; }
+  virtual void SetEnabled(bool enabled);
+
+  virtual std::wstring Text() const { return FText; }
+  virtual void SetText(std::wstring_view text);
+
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign align);
+
+  // The form this control stands on, or null.
+  TForm* OwningForm() const;
+
+  TNotifyEvent OnClick;
+  virtual void Click();
+
+  bool ReadProperty(const std::string& name, const layout::Value& value) override;
+
+  // Graphic controls: painting and mouse input, routed by the parent.
+  virtual bool IsWindowed() const { return false; }
+  virtual void Paint(HDC /*dc*/) {}
+  virtual void MouseDown(TMouseButton, UINT /*keys*/, int /*x*/, int /*y*/) {}
+  virtual void MouseMove(UINT /*keys*/, int /*x*/, int /*y*/) {}
+  virtual void MouseUp(TMouseButton, UINT /*keys*/, int /*x*/, int /*y*/) {}
+  void Invalidate();
+
+ protected:
+  // Stores new bounds without touching any window.
+  void StoreBounds(int left, int top, int width, int height);
+  bool FLoading = false;
+
+ private:
+  friend class TWinControl;
+  friend class TForm;
+  TWinControl* FParent = nullptr;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  bool FVisible = true;
+  bool FEnabled = true;
+  TAlign FAlign = TAlign::None;
+  std::wstring FText;
+};
+
+// A control painted by its parent window, with no window of its own.
+class TGraphicControl : public TControl {
+ public:
+  using TControl::TControl;
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetVisible(bool visible) override;
+};
+
+struct TCreateParams {
+  std::wstring ClassName;  // a system class, or empty for our own class
+  DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
+  DWORD ExStyle = 0;
+  HMENU Menu = nullptr;    // menu, or a child's id
+  HWND Parent = nullptr;   // parent window, or owner of a top-level one
+};
+
+// A control with a window. Standard controls (buttons, edits, status bars) are
+// subclassed; the others use the toolkit's own window class.
+class TWinControl : public TControl {
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  bool IsWindowed() const override { return true; }
+  HWND Handle() const { return FHandle; }
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  // Creates the window (and those of the windowed children) if needed.
+  HWND HandleNeeded();
+  void DestroyHandle();
+
+  void SetParent(TWinControl* parent) override;
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetVisible(bool visible) override;
+  void SetEnabled(bool enabled) override;
+  std::wstring Text() const override;
+  void SetText(std::wstring_view text) override;
+
+  const std::vector<TControl*>& Controls() const { return FControls; }
+  bool Focused() const;
+  bool CanFocus() const;
+  void SetFocus();
+  // Puts the window above its siblings.
+  void BringToFront();
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool tabStop);
+
+  HFONT Font() const;
+  // A font of the control's own; null to use the parent's again.
+  void SetOwnFont(HFONT font);
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+
+  bool ReadProperty(const std::string& name, const layout::Value& value) override;
+
+  // The object behind a window of ours, or null.
+  static TWinControl* FromHandle(HWND hwnd);
+
+  // Client-area layout of aligned children.
+  void AlignControls();
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();  // runs after the window exists
+  // One message. The default hands it to DefaultHandler.
+  virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
+  // WM_COMMAND / WM_NOTIFY reflected from the parent to the control.
+  virtual bool CommandNotify(WORD /*code*/) { return false; }
+  virtual bool NotifyNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  virtual void Resized() {}
+  // Paints a window of the toolkit's own class (background already erased).
+  virtual void PaintWindow(HDC dc);
+  virtual void DoEnter();
+  virtual void DoExit();
+  // Paints this control's graphic children; the dc has this control's
+  // client coordinates.
+  void PaintGraphicControls(HDC dc);
+
+ private:
+  friend class TControl;
+  friend class TGraphicControl;
+  friend class TApplication;
+  static LRESULT CALLBACK OwnWndProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  TControl* GraphicControlAt(int x, int y) const;
+  void UpdateFontOfChildren();
+
+  HWND FHandle = nullptr;
+  bool FSubclassed = false;
+  bool FTabStop = false;
+  HFONT FOwnFont = nullptr;
+  std::vector<TControl*> FControls;
+  TControl* FMouseCapture = nullptr;
+};

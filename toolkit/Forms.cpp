@@ -1,0 +1,290 @@
+#include "Forms.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "Application.h"
+#include "ComCtrls.h"
+#include "Layout.h"
+#include "LayoutValues.h"
+#include "Menus.h"
+#include "StdCtrls.h"
+#include "Strings.h"
+
+namespace {
+
+std::string_view LayoutResource(const wchar_t* name) {
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC info = FindResourceW(module, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  if (!info) throw std::runtime_error("window layout missing from the resources");
+  HGLOBAL data = LoadResource(module, info);
+  const void* bytes = data ? LockResource(data) : nullptr;
+  if (!bytes) throw std::runtime_error("window layout could not be loaded");
+  return {static_cast<const char*>(bytes), SizeofResource(module, info)};
+}
+
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+  Application().FormCreated(*this);
+}
+
+TForm::~TForm() {
+  DestroyHandle();
+  Application().FormDestroyed(*this);
+}
+
+void TForm::LoadLayout(const wchar_t* resourceName) { LoadLayoutText(LayoutResource(resourceName)); }
+
+void TForm::LoadLayoutText(std::string_view text) {
+  const layout::Node root = layout::Parse(text);
+  FLoading = true;
+  SetName(Widen(root.name));
+  for (const auto& property : root.properties)
+    if (!ReadProperty(property.name, property.value))
+      throw layout::ParseError(property.line, "unknown property " + property.name);
+  LoadChildren(root, *this, *this);
+  if (!FMenuName.empty()) {
+    FMenu = dynamic_cast<TMainMenu*>(FindComponent(Widen(FMenuName)));
+    if (!FMenu) throw layout::ParseError(root.line, "no main menu named " + FMenuName);
+  }
+  FFont = CreateFontFrom(FFontSpec);
+  SetOwnFont(FFont.Get());
+  FLoading = false;
+  HandleNeeded();
+  if (FClientWidth >= 0 || FClientHeight >= 0) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    SetClientSize(FClientWidth >= 0 ? FClientWidth : client.right, FClientHeight >= 0 ? FClientHeight : client.bottom);
+  }
+  Loaded();
+}
+
+void TForm::ReadComponent(TComponent& component, const layout::Node& node) {
+  component.SetName(Widen(node.name));
+  for (const auto& property : node.properties)
+    if (!component.ReadProperty(property.name, property.value))
+      throw layout::ParseError(property.line, "unknown property " + property.name + " of " + node.className);
+}
+
+void TForm::LoadChildren(const layout::Node& node, TComponent& parentComponent, TWinControl& parentControl) {
+  for (const auto& child : node.children) {
+    if (parentComponent.ReadChild(child)) continue;
+    TComponent* component = CreateComponent(child.className);
+    if (!component) throw layout::ParseError(child.line, "unknown component class " + child.className);
+    auto* control = dynamic_cast<TControl*>(component);
+    ReadComponent(*component, child);
+    if (control) control->SetParent(&parentControl);
+    auto* windowed = dynamic_cast<TWinControl*>(component);
+    LoadChildren(child, *component, windowed ? *windowed : parentControl);
+    component->Loaded();
+  }
+}
+
+TComponent* TForm::CreateComponent(const std::string& className) {
+  if (className == "TButton") return &Create<TButton>(*this);
+  if (className == "TLabel") return &Create<TLabel>(*this);
+  if (className == "TGroupBox") return &Create<TGroupBox>(*this);
+  if (className == "TPanel") return &Create<TPanel>(*this);
+  if (className == "TStatusBar") return &Create<TStatusBar>(*this);
+  if (className == "TMainMenu") return &Create<TMainMenu>(*this);
+  // The visual-style marker: the manifest does the work, the component none.
+  if (className == "TXPManifest") return &Create<TComponent>(*this);
+  return nullptr;
+}
+
+bool TForm::ReadProperty(const std::string& name, const layout::Value& value) {
+  if (name == "Font.Name") FFontSpec.Name = AsText(value);
+  else if (name == "Font.Height") FFontSpec.Height = AsInt(value);
+  else if (name == "Font.Style") FFontSpec.Bold = !AsIdentList(value).empty();
+  else if (name == "ClientWidth") FClientWidth = AsInt(value);
+  else if (name == "ClientHeight") FClientHeight = AsInt(value);
+  else if (name == "Color") AsIdent(value);  // always the button face
+  else if (name == "Menu") FMenuName = AsIdent(value);
+  else if (name == "Icon") FIconName = AsText(value);
+  else if (name == "Position") FPosition = AsIdent(value) == "poScreenCenter" ? TPosition::ScreenCenter : TPosition::Designed;
+  else if (name == "BorderStyle") {
+    const std::string style = AsIdent(value);
+    FBorderStyle = style == "bsDialog" ? TBorderStyle::Dialog
+                 : style == "bsSingle" ? TBorderStyle::Single
+                                       : TBorderStyle::Sizeable;
+  } else if (name == "BorderIcons") {
+    FMinimizeBox = FMaximizeBox = FSystemMenu = false;
+    for (const std::string& icon : AsIdentList(value)) {
+      if (icon == "biSystemMenu") FSystemMenu = true;
+      else if (icon == "biMinimize") FMinimizeBox = true;
+      else if (icon == "biMaximize") FMaximizeBox = true;
+    }
+  } else {
+    return TWinControl::ReadProperty(name, value);
+  }
+  return true;
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+  params.ClassName.clear();
+  params.Style = WS_CAPTION | WS_CLIPCHILDREN;
+  params.ExStyle = WS_EX_CONTROLPARENT;
+  switch (FBorderStyle) {
+    case TBorderStyle::Sizeable: params.Style |= WS_THICKFRAME; break;
+    case TBorderStyle::Single: params.Style |= WS_BORDER; break;
+    case TBorderStyle::Dialog: params.Style |= WS_DLGFRAME; params.ExStyle |= WS_EX_DLGMODALFRAME; break;
+  }
+  if (FSystemMenu) params.Style |= WS_SYSMENU;
+  if (FSystemMenu && FBorderStyle != TBorderStyle::Dialog) {
+    if (FMinimizeBox) params.Style |= WS_MINIMIZEBOX;
+    if (FMaximizeBox) params.Style |= WS_MAXIMIZEBOX;
+  }
+  if (FMenu) params.Menu = FMenu->Handle();
+  // Every other form stays above the main one.
+  TForm* main = Application().MainForm();
+  params.Parent = main && main != this ? main->HandleNeeded() : nullptr;
+}
+
+void TForm::CreateWnd() {
+  if (FIconName.empty()) return;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  // Shared icons belong to the system: nothing to free.
+  auto big = static_cast<HICON>(LoadImageW(instance, FIconName.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
+  auto small = static_cast<HICON>(LoadImageW(instance, FIconName.c_str(), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  if (big) SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  if (small) SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+void TForm::SetClientSize(int width, int height) {
+  HWND hwnd = HandleNeeded();
+  RECT window, client;
+  GetWindowRect(hwnd, &window);
+  GetClientRect(hwnd, &client);
+  const int extraW = (window.right - window.left) - client.right;
+  const int extraH = (window.bottom - window.top) - client.bottom;
+  SetBounds(Left(), Top(), width + extraW, height + extraH);
+}
+
+void TForm::ApplyCentering() {
+  if (FShownOnce) return;
+  FShownOnce = true;
+  if (FPosition != TPosition::ScreenCenter) return;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
+  SetBounds(left, top, Width(), Height());
+}
+
+void TForm::FocusFirstControl() {
+  HWND focus = GetFocus();
+  if (focus && IsChild(Handle(), focus)) return;
+  if (FLastFocus && IsWindow(FLastFocus) && IsChild(Handle(), FLastFocus) && IsWindowVisible(FLastFocus) &&
+      IsWindowEnabled(FLastFocus)) {
+    ::SetFocus(FLastFocus);
+    return;
+  }
+  if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
+}
+
+void TForm::Show() {
+  HandleNeeded();
+  ApplyCentering();
+  TControl::SetVisible(true);
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  SetForegroundWindow(Handle());
+  FocusFirstControl();
+}
+
+void TForm::Hide() {
+  TControl::SetVisible(false);
+  if (Handle()) ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;
+  } else if (Application().MainForm() == this) {
+    Hide();
+    Application().Terminate();
+  } else {
+    Hide();
+  }
+}
+
+int TForm::ShowModal() {
+  if (FModal || Visible()) throw std::logic_error("the window is already shown");
+  HandleNeeded();
+  // Keep every other window of the program from taking input meanwhile.
+  std::vector<HWND> disabled;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        auto* list = reinterpret_cast<std::vector<HWND>*>(data);
+        if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) list->push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&disabled));
+  std::erase(disabled, Handle());
+  for (HWND hwnd : disabled) EnableWindow(hwnd, FALSE);
+
+  FModal = true;
+  FModalResult = mrNone;
+  struct Restore {
+    TForm& form;
+    std::vector<HWND>& windows;
+    ~Restore() {
+      // Enable the others before hiding, so that activation returns to them.
+      for (HWND hwnd : windows)
+        if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+      form.Hide();
+      form.FModal = false;
+    }
+  } restore{*this, disabled};
+
+  Show();
+  while (FModalResult == mrNone) {
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);
+      FModalResult = mrCancel;
+      break;
+    }
+    if (Application().IsNavigationMessage(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return FModalResult;
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_COMMAND:
+      if (lParam == 0 && HIWORD(wParam) == 0 && FMenu) {
+        if (TMenuItem* item = FMenu->FindCommand(LOWORD(wParam))) {
+          item->Click();
+          return 0;
+        }
+      }
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) FLastFocus = focus;
+      } else if (!HIWORD(wParam)) {
+        FocusFirstControl();
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      // The menu belongs to its component, not to the window.
+      if (FMenu) SetMenu(Handle(), nullptr);
+      break;
+    default:
+      break;
+  }
+  return TWinControl::WndProc(msg, wParam, lParam);
+}

@@ -1,0 +1,95 @@
+#include "Menus.h"
+
+#include <functional>
+#include <stdexcept>
+
+#include "Layout.h"
+#include "LayoutValues.h"
+#include "Strings.h"
+
+namespace {
+
+// Menu commands start above the dialog ids (IDOK, IDCANCEL, ...) that dialog
+// navigation sends to a form.
+constexpr UINT kFirstCommand = 100;
+
+TMenuItem& ReadItem(TComponent& owner, TMenuItem* parentItem, const layout::Node& node) {
+  if (node.className != "TMenuItem") throw layout::ParseError(node.line, "a menu holds only menu items");
+  auto& item = TComponent::Create<TMenuItem>(owner, parentItem);
+  item.SetName(Widen(node.name));
+  for (const auto& property : node.properties)
+    if (!item.ReadProperty(property.name, property.value))
+      throw layout::ParseError(property.line, "unknown property " + property.name);
+  for (const auto& child : node.children) item.ReadChild(child);
+  return item;
+}
+
+void ForEachItem(const std::vector<TMenuItem*>& items, const std::function<void(TMenuItem&)>& f) {
+  for (TMenuItem* item : items) {
+    f(*item);
+    ForEachItem(item->Items(), f);
+  }
+}
+
+HMENU BuildPopup(const std::vector<TMenuItem*>& items, bool bar) {
+  HMENU menu = bar ? CreateMenu() : CreatePopupMenu();
+  for (TMenuItem* item : items) {
+    if (item->IsSeparator()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!item->Items().empty()) {
+      AppendMenuW(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPopup(item->Items(), false)),
+                  item->Caption().c_str());
+    } else {
+      AppendMenuW(menu, MF_STRING, item->Command(), item->Caption().c_str());
+    }
+  }
+  return menu;
+}
+
+}  // namespace
+
+TMenuItem::TMenuItem(TComponent* owner, TMenuItem* parentItem) : TComponent(owner), FParentItem(parentItem) {}
+
+void TMenuItem::Click() {
+  if (OnClick) OnClick(this);
+}
+
+bool TMenuItem::ReadProperty(const std::string& name, const layout::Value& value) {
+  if (name != "Caption") return false;
+  FCaption = AsText(value);
+  return true;
+}
+
+bool TMenuItem::ReadChild(const layout::Node& node) {
+  // Items belong to the form that owns the menu, like every component.
+  FItems.push_back(&ReadItem(*Owner(), this, node));
+  return true;
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
+
+TMainMenu::~TMainMenu() {
+  if (FHandle) DestroyMenu(FHandle);
+}
+
+bool TMainMenu::ReadChild(const layout::Node& node) {
+  FItems.push_back(&ReadItem(*Owner(), nullptr, node));
+  return true;
+}
+
+HMENU TMainMenu::Handle() {
+  if (!FHandle) {
+    UINT next = kFirstCommand;
+    ForEachItem(FItems, [&](TMenuItem& item) { item.FCommand = next++; });
+    FHandle = BuildPopup(FItems, true);
+  }
+  return FHandle;
+}
+
+TMenuItem* TMainMenu::FindCommand(UINT command) const {
+  TMenuItem* found = nullptr;
+  ForEachItem(FItems, [&](TMenuItem& item) {
+    if (item.Command() == command && !item.IsSeparator() && item.Items().empty()) found = &item;
+  });
+  return found;
+}

@@ -1,0 +1,127 @@
+#include "StdCtrls.h"
+
+#include "Graphics.h"
+#include "LayoutValues.h"
+
+// ----------------------------------------------------------------- TButton
+
+TButton::TButton(TComponent* owner) : TWinControl(owner) {
+  StoreBounds(0, 0, 75, 25);
+  SetTabStop(true);
+}
+
+void TButton::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"BUTTON";
+  params.Style |= BS_PUSHBUTTON;
+}
+
+bool TButton::CommandNotify(WORD code) {
+  if (code != BN_CLICKED) return false;
+  Click();
+  return true;
+}
+
+bool TButton::ReadProperty(const std::string& name, const layout::Value& value) {
+  return TWinControl::ReadProperty(name, value);
+}
+
+// ------------------------------------------------------------------ TLabel
+
+TLabel::TLabel(TComponent* owner) : TWinControl(owner) { StoreBounds(0, 0, 65, 13); }
+
+void TLabel::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"STATIC";
+  params.Style |= SS_LEFT | SS_NOPREFIX;
+}
+
+void TLabel::CreateWnd() { AdjustSize(); }
+
+void TLabel::Loaded() { AdjustSize(); }
+
+void TLabel::SetText(std::wstring_view text) {
+  TWinControl::SetText(text);
+  AdjustSize();
+}
+
+bool TLabel::ReadProperty(const std::string& name, const layout::Value& value) {
+  if (name == "AutoSize") FAutoSize = AsBool(value);
+  else return TWinControl::ReadProperty(name, value);
+  return true;
+}
+
+void TLabel::AdjustSize() {
+  if (!FAutoSize || !Handle()) return;
+  HDC dc = GetDC(Handle());
+  HFONT font = Font();
+  std::wstring text = Text();
+  SIZE size{0, 0};
+  {
+    TSelectObject select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW tm;
+    GetTextMetricsW(dc, &tm);
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    size = {text.empty() ? 0 : r.right, tm.tmHeight};
+  }
+  ReleaseDC(Handle(), dc);
+  SetBounds(Left(), Top(), size.cx, size.cy);
+}
+
+// --------------------------------------------------------------- TGroupBox
+
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) { StoreBounds(0, 0, 185, 105); }
+
+void TGroupBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"BUTTON";
+  params.Style |= BS_GROUPBOX | WS_CLIPCHILDREN;
+  params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+LRESULT TGroupBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A group box button hands its children's notifications to nobody: send
+  // them on to the dialog, which reflects them to the controls.
+  switch (msg) {
+    case WM_CTLCOLORSTATIC: case WM_CTLCOLOREDIT: case WM_CTLCOLORBTN:
+      if (HWND parent = GetParent(Handle())) return SendMessageW(parent, msg, wParam, lParam);
+      break;
+    default:
+      break;
+  }
+  return TWinControl::WndProc(msg, wParam, lParam);
+}
+
+// ------------------------------------------------------------------ TPanel
+
+TPanel::TPanel(TComponent* owner) : TWinControl(owner) { StoreBounds(0, 0, 185, 41); }
+
+void TPanel::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style |= WS_CLIPCHILDREN;
+  params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+bool TPanel::ReadProperty(const std::string& name, const layout::Value& value) {
+  if (name == "BevelOuter") {
+    const std::string bevel = AsIdent(value);
+    FBevelOuter = bevel == "bvNone" ? TBevel::None : bevel == "bvLowered" ? TBevel::Lowered : TBevel::Raised;
+  } else {
+    return TWinControl::ReadProperty(name, value);
+  }
+  return true;
+}
+
+void TPanel::PaintWindow(HDC dc) {
+  RECT r;
+  GetClientRect(Handle(), &r);
+  if (FBevelOuter != TBevel::None)
+    DrawEdge(dc, &r, FBevelOuter == TBevel::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+  const std::wstring caption = Text();
+  if (!caption.empty()) {
+    SetBkMode(dc, TRANSPARENT);
+    TSelectObject select(dc, Font());
+    DrawTextW(dc, caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Standard controls: push button, label, group box, panel.
+
+#include "Control.h"
+
+class TButton : public TWinControl {
+ public:
+  explicit TButton(TComponent* owner);
+  bool ReadProperty(const std::string& name, const layout::Value& value) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  bool CommandNotify(WORD code) override;
+};
+
+// A static text; sized to its text when AutoSize is on.
+class TLabel : public TWinControl {
+ public:
+  explicit TLabel(TComponent* owner);
+  void SetText(std::wstring_view text) override;
+  bool ReadProperty(const std::string& name, const layout::Value& value) override;
+  void Loaded() override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+
+ private:
+  void AdjustSize();
+  bool FAutoSize = true;
+};
+
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+};
+
+enum class TBevel { None, Lowered, Raised };
+
+class TPanel : public TWinControl {
+ public:
+  explicit TPanel(TComponent* owner);
+  bool ReadProperty(const std::string& name, const layout::Value& value) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void PaintWindow(HDC dc) override;
+
+ private:
+  TBevel FBevelOuter = TBevel::Raised;
+};
