@@ -65,8 +65,9 @@ TTileButton* TForm1::CreateTileButton(int left, int top, int width, int height, 
   button.SetText(caption);
   button.OnClick = [this](TComponent* sender) { Button1Click(sender); };
   button.SetParent(this);
-  // Above the board area, which was created first.
-  button.BringToFront();
+  // New windows go below their siblings: keep the board area under the
+  // tiles, and the tiles in the order they were made.
+  Panel1.SendToBack();
   return &button;
 }
 

@@ -414,8 +414,8 @@ void TWinControl::SetFocus() {
   if (FHandle) ::SetFocus(FHandle);
 }
 
-void TWinControl::BringToFront() {
-  if (FHandle) SetWindowPos(FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void TWinControl::SendToBack() {
+  if (FHandle) SetWindowPos(FHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::SetTabStop(bool tabStop) {

@@ -119,8 +119,8 @@ class TWinControl : public TControl {
   bool Focused() const;
   bool CanFocus() const;
   void SetFocus();
-  // Puts the window above its siblings.
-  void BringToFront();
+  // Puts the window below its siblings.
+  void SendToBack();
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool tabStop);
 

@@ -25,6 +25,12 @@ std::string_view LayoutResource(const wchar_t* name) {
   return {static_cast<const char*>(bytes), SizeofResource(module, info)};
 }
 
+BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM data) {
+  auto* list = reinterpret_cast<std::vector<HWND>*>(data);
+  if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) list->push_back(hwnd);
+  return TRUE;
+}
+
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
@@ -216,14 +222,7 @@ int TForm::ShowModal() {
   HandleNeeded();
   // Keep every other window of the program from taking input meanwhile.
   std::vector<HWND> disabled;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* list = reinterpret_cast<std::vector<HWND>*>(data);
-        if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) list->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&disabled));
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
   std::erase(disabled, Handle());
   for (HWND hwnd : disabled) EnableWindow(hwnd, FALSE);
 
