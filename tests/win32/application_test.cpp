@@ -1,0 +1,86 @@
+// The application-wide error handler and the layout loader's refusals.
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "Forms.h"
+#include "Layout.h"
+#include "Menus.h"
+#include "StdCtrls.h"
+#include "WindowProbe.h"
+
+namespace {
+
+constexpr char kSmallForm[] = R"(object Small: TForm
+  Width = 200
+  Height = 120
+  Caption = "Petit"
+  Menu = Menu1
+  object Button1: TButton
+    Left = 8
+    Top = 8
+    Caption = "&Bouton"
+  end
+  object Menu1: TMainMenu
+    object Item1: TMenuItem
+      Caption = "&Fichier"
+      object Boom1: TMenuItem
+        Caption = "&Boum"
+      end
+    end
+  end
+end
+)";
+
+TEST(ApplicationErrors, AnEscapedErrorIsShownWithTheTitleAndTheLoopGoesOn) {
+  TBoxRecorder boxes;
+  TForm form(nullptr);
+  form.LoadLayoutText(kSmallForm);
+  auto& button = form.Find<TButton>(L"Button1");
+  button.OnClick = [](TComponent*) { throw std::runtime_error("Échec du calcul"); };
+  form.Find<TMenuItem>(L"Boom1").OnClick = [](TComponent*) { throw 42; };
+  form.Show();
+
+  SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  EXPECT_EQ(boxes.Boxes[0].Text, L"Échec du calcul");
+  EXPECT_EQ(boxes.Boxes[0].Caption, L"Brelix 1.0");
+  EXPECT_EQ(boxes.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+
+  // A menu command: the same handler, whatever was thrown.
+  const UINT command = form.Find<TMenuItem>(L"Boom1").Command();
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  ASSERT_EQ(boxes.Boxes.size(), 2u);
+  EXPECT_EQ(boxes.Boxes[1].Caption, L"Brelix 1.0");
+
+  // The window still works afterwards.
+  button.OnClick = [&](TComponent*) { form.SetText(L"encore"); };
+  SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(WindowText(form.Handle()), L"encore");
+}
+
+TEST(ApplicationErrors, ALayoutWithAnUnknownClassOrPropertyIsRefused) {
+  TForm unknownClass(nullptr);
+  EXPECT_THROW(unknownClass.LoadLayoutText("object F: TForm\n object X: TNoSuchThing\n end\nend\n"),
+               layout::ParseError);
+  TForm unknownProperty(nullptr);
+  EXPECT_THROW(unknownProperty.LoadLayoutText("object F: TForm\n object B: TButton\n  Colour = 3\n end\nend\n"),
+               layout::ParseError);
+  TForm wrongKind(nullptr);
+  EXPECT_THROW(wrongKind.LoadLayoutText("object F: TForm\n Width = \"wide\"\nend\n"), layout::ParseError);
+}
+
+TEST(ApplicationErrors, ClosingAModalFormGivesCancel) {
+  TForm main(nullptr);
+  main.LoadLayoutText(kSmallForm);
+  main.Show();
+  TForm dialog(nullptr);
+  dialog.LoadLayoutText("object D: TForm\n Width = 150\n Height = 100\n Caption = \"Dialogue\"\nend\n");
+  PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(dialog.ShowModal(), mrCancel);
+  EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+  EXPECT_TRUE(IsWindowEnabled(main.Handle()));
+}
+
+}  // namespace
