@@ -14,7 +14,8 @@ brelix_host_preset() {
 # wine_env PRESET: exports the Wine environment for that build.
 wine_env() {
   local preset=$1
-  export WINEPREFIX="$ROOT/build/$preset/wineprefix"
+  # BRELIX_WINEPREFIX lets several runs on one machine keep apart.
+  export WINEPREFIX="${BRELIX_WINEPREFIX:-$ROOT/build/$preset/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   if [ "$preset" = win32 ]; then
