@@ -8,7 +8,10 @@
 #include "MainForm.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Modules initialise in order and finalise in reverse, after the windows:
+  // the toolkit, then the help layer.
   TApplication application;
+  // help-layer modules: the HTML Help engine (hh), then the probe (hh_funcs)
   application.SetTitle(L"Brelix 1.0");
   std::unique_ptr<TForm1> form1;
   try {
