@@ -2,12 +2,14 @@
 
 #include "Application.h"
 #include "Seed.h"
+#include "hh.h"
 #include "resource.h"
 
 TForm1::TForm1(TComponent* owner)
     : TForm(owner),
       StatusBar1((LoadLayout(LAYOUT_MAINFORM), Find<TStatusBar>(L"StatusBar1"))),
       Panel1(Find<TPanel>(L"Panel1")),
+      AboutBox1(Find<TAboutBox>(L"AboutBox1")),
       FBoard(*this, ClockSeed) {
   auto bind = [this](const wchar_t* item, void (TForm1::*handler)(TComponent*)) {
     Find<TMenuItem>(item).OnClick = [this, handler](TComponent* sender) { (this->*handler)(sender); };
@@ -23,6 +25,11 @@ TForm1::TForm1(TComponent* owner)
 
 TForm1::~TForm1() { FormDestroy(); }
 
+TComponent* TForm1::CreateComponent(const std::string& className) {
+  if (className == "TAboutBox") return &Create<TAboutBox>(*this);
+  return TForm::CreateComponent(className);
+}
+
 void TForm1::FormCreate() {
   FBoard.SetConfiguration(5, 5, 250);
   FBoard.SetMoveCount(0);
@@ -30,7 +37,11 @@ void TForm1::FormCreate() {
   FBoard.BuildBoard();
 }
 
-void TForm1::FormDestroy() {}
+void TForm1::FormDestroy() {
+  // Help windows belong to the desktop, not to this window: close them while
+  // the engine is still loaded.
+  if (THtmlHelpA htmlHelp = HtmlHelp()) htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+}
 
 void TForm1::Nouvellepartie1Click(TComponent*) { FBoard.Nouvellepartie1Click(); }
 
@@ -39,13 +50,34 @@ void TForm1::Quitter1Click(TComponent*) {
   Close();
 }
 
-void TForm1::Configurer1Click(TComponent*) {}
+TGridConfiguration TForm1::Configuration() const {
+  return {FBoard.Rows(), FBoard.Cols(), FBoard.ShuffleMoves()};
+}
+
+void TForm1::Configurer1Click(TComponent*) {
+  if (!FConfigDialog || FConfigDialog->ShowModal() <= 1) return;
+  FBoard.FreeBoard();
+  const TGridConfiguration values = FConfigDialog->Values();
+  FBoard.SetConfiguration(values.Rows, values.Cols, values.ShuffleMoves);
+  FBoard.BuildBoard();
+}
 
 void TForm1::Rsoudre1Click(TComponent*) { FBoard.Rsoudre1Click(); }
 
-void TForm1::Rubriquesdelaide1Click(TComponent*) {}
+void TForm1::Rubriquesdelaide1Click(TComponent*) {
+  THtmlHelpA htmlHelp = HtmlHelp();
+  if (!htmlHelp) {
+    Application().MessageBox(Handle(),
+                             L"L'aide ne peut pas être affichée : le moteur d'aide HTML de Windows "
+                             L"(HTML Help) n'est pas installé sur cet ordinateur.",
+                             Application().Title(), MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  // The viewer belongs to the desktop, so it stays usable beside the game.
+  htmlHelp(GetDesktopWindow(), HelpFilePath().c_str(), HH_DISPLAY_TOPIC, 0);
+}
 
-void TForm1::Aproposde1Click(TComponent*) {}
+void TForm1::Aproposde1Click(TComponent*) { AboutBox1.Execute(); }
 
 void TForm1::Button1Click(TComponent* sender) {
   if (auto* button = dynamic_cast<TTileButton*>(sender)) FBoard.Button1Click(button);

@@ -3,7 +3,9 @@
 
 #include <memory>
 
+#include "About.h"
 #include "Board.h"
+#include "ConfigForm.h"
 #include "ComCtrls.h"
 #include "Forms.h"
 #include "Menus.h"
@@ -22,9 +24,13 @@ class TForm1 : public TForm, private IBoardWindow {
 
   TBoard& Board() { return FBoard; }
   const TBoard& Board() const { return FBoard; }
+  TGridConfiguration Configuration() const;
+  // The configuration dialog, created after this window.
+  void SetConfigDialog(TForm2* dialog) { FConfigDialog = dialog; }
 
   TStatusBar& StatusBar1;
   TPanel& Panel1;
+  TAboutBox& AboutBox1;
 
   // Handlers.
   void FormCreate();
@@ -36,6 +42,9 @@ class TForm1 : public TForm, private IBoardWindow {
   void Rubriquesdelaide1Click(TComponent* sender);
   void Aproposde1Click(TComponent* sender);
   void Button1Click(TComponent* sender);
+
+ protected:
+  TComponent* CreateComponent(const std::string& className) override;
 
  private:
   // IBoardWindow
@@ -51,4 +60,5 @@ class TForm1 : public TForm, private IBoardWindow {
   void ShowCongratulation(std::wstring_view text, std::wstring_view caption) override;
 
   TBoard FBoard;
+  TForm2* FConfigDialog = nullptr;
 };

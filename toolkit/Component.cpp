@@ -6,6 +6,11 @@ TComponent::TComponent(TComponent* owner) : FOwner(owner) {}
 
 TComponent::~TComponent() {
   FDestroying = true;
+  const std::vector<TComponent*> listeners = std::move(FFreeNotifies);
+  for (TComponent* other : listeners) {
+    std::erase(other->FFreeNotifies, this);
+    other->Notification(this);
+  }
   // Reverse order: later components may refer to earlier ones.
   while (!FComponents.empty()) {
     std::unique_ptr<TComponent> last = std::move(FComponents.back());
@@ -34,3 +39,16 @@ TComponent* TComponent::FindComponent(std::wstring_view name) const {
 }
 
 bool TComponent::ReadProperty(const std::string&, const layout::Value&) { return false; }
+
+void TComponent::FreeNotification(TComponent* other) {
+  if (!other || other == this) return;
+  if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), other) == FFreeNotifies.end()) {
+    FFreeNotifies.push_back(other);
+    other->FFreeNotifies.push_back(this);
+  }
+}
+
+void TComponent::RemoveFreeNotification(TComponent* other) {
+  std::erase(FFreeNotifies, other);
+  if (other) std::erase(other->FFreeNotifies, this);
+}

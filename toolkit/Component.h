@@ -43,9 +43,13 @@ class TComponent {
 
   std::size_t ComponentCount() const { return FComponents.size(); }
 
-  // Told when a component this one owns is about to be destroyed, so that
-  // references to it can be cleared.
+  // Told when a component this one owns, or one it asked to hear about, is
+  // about to be destroyed, so that references to it can be cleared.
   virtual void Notification(TComponent* /*component*/) {}
+  // Asks to be told (through Notification) when `other` is destroyed, and
+  // tells `other` when this one is.
+  void FreeNotification(TComponent* other);
+  void RemoveFreeNotification(TComponent* other);
 
   // Stored layouts: one property (false when the name is unknown), one child
   // object that the component reads itself (false to let the loader create
@@ -60,6 +64,7 @@ class TComponent {
   TComponent* FOwner;
   std::wstring FName;
   std::vector<std::unique_ptr<TComponent>> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
   bool FDestroying = false;
 };
 

@@ -175,6 +175,10 @@ HWND TWinControl::HandleNeeded() {
     }
   }
   if (!FHandle) throw std::runtime_error("the window could not be created");
+  if (FFontSpec && !FLayoutFont) {
+    FLayoutFont = CreateFontFrom(*FFontSpec);
+    FOwnFont = FLayoutFont.Get();
+  }
   if (HFONT font = Font()) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   for (TControl* child : FControls)
     if (child->IsWindowed()) static_cast<TWinControl*>(child)->HandleNeeded();
@@ -317,6 +321,14 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       FMouseCapture = nullptr;
       break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      // Labels and buttons stand on the button face, as the windows do.
+      auto dc = reinterpret_cast<HDC>(wParam);
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
     default:
       break;
   }
@@ -459,6 +471,15 @@ void TWinControl::DoExit() {
 bool TWinControl::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "TabStop") FTabStop = AsBool(value);
   else if (name == "TabOrder") return true;  // the layout order is the tab order
+  else if (name.starts_with("Font.")) {
+    TFontSpec& font = FFontSpec ? *FFontSpec : FFontSpec.emplace();
+    if (name == "Font.Name") font.Name = AsText(value);
+    else if (name == "Font.Height") font.Height = AsInt(value);
+    else if (name == "Font.Style") {
+      const std::vector<std::string> styles = AsIdentList(value);
+      font.Bold = std::find(styles.begin(), styles.end(), "fsBold") != styles.end();
+    } else return false;
+  }
   else return TControl::ReadProperty(name, value);
   return true;
 }

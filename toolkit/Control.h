@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Component.h"
+#include "Graphics.h"
 
 class TWinControl;
 class TForm;
@@ -136,6 +138,9 @@ class TWinControl : public TControl {
   // The object behind a window of ours, or null.
   static TWinControl* FromHandle(HWND hwnd);
 
+  // The graphic child that holds the mouse while a button is down, or null.
+  TControl* CaptureControl() const { return FMouseCapture; }
+
   // Client-area layout of aligned children.
   void AlignControls();
 
@@ -173,6 +178,10 @@ class TWinControl : public TControl {
   bool FSubclassed = false;
   bool FTabStop = false;
   HFONT FOwnFont = nullptr;
+  // A font of its own that a layout gives the control (Font.Name,
+  // Font.Height, Font.Style): made with the window, kept with the control.
+  std::optional<TFontSpec> FFontSpec;
+  TFontHandle FLayoutFont;
   std::vector<TControl*> FControls;
   TControl* FMouseCapture = nullptr;
 };

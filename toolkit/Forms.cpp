@@ -7,6 +7,7 @@
 
 #include "Application.h"
 #include "ComCtrls.h"
+#include "ExtCtrls.h"
 #include "Layout.h"
 #include "LayoutValues.h"
 #include "Menus.h"
@@ -95,6 +96,7 @@ TComponent* TForm::CreateComponent(const std::string& className) {
   if (className == "TLabel") return &Create<TLabel>(*this);
   if (className == "TGroupBox") return &Create<TGroupBox>(*this);
   if (className == "TPanel") return &Create<TPanel>(*this);
+  if (className == "TImage") return &Create<TImage>(*this);
   if (className == "TStatusBar") return &Create<TStatusBar>(*this);
   if (className == "TMainMenu") return &Create<TMainMenu>(*this);
   // The visual-style marker: the manifest does the work, the component none.

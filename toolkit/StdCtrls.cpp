@@ -33,7 +33,7 @@ TLabel::TLabel(TComponent* owner) : TWinControl(owner) { StoreBounds(0, 0, 65, 1
 void TLabel::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.ClassName = L"STATIC";
-  params.Style |= SS_LEFT | SS_NOPREFIX;
+  params.Style |= (FRightJustify ? SS_RIGHT : SS_LEFT) | SS_NOPREFIX;
 }
 
 void TLabel::CreateWnd() { AdjustSize(); }
@@ -47,6 +47,7 @@ void TLabel::SetText(std::wstring_view text) {
 
 bool TLabel::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "AutoSize") FAutoSize = AsBool(value);
+  else if (name == "Alignment") FRightJustify = AsIdent(value) == "taRightJustify";
   else return TWinControl::ReadProperty(name, value);
   return true;
 }
@@ -66,7 +67,8 @@ void TLabel::AdjustSize() {
     size = {text.empty() ? 0 : r.right, tm.tmHeight};
   }
   ReleaseDC(Handle(), dc);
-  SetBounds(Left(), Top(), size.cx, size.cy);
+  const int left = FRightJustify ? Left() + Width() - size.cx : Left();
+  SetBounds(left, Top(), size.cx, size.cy);
 }
 
 // --------------------------------------------------------------- TGroupBox
@@ -81,14 +83,13 @@ void TGroupBox::CreateParams(TCreateParams& params) {
 }
 
 LRESULT TGroupBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  // A group box button hands its children's notifications to nobody: send
-  // them on to the dialog, which reflects them to the controls.
-  switch (msg) {
-    case WM_CTLCOLORSTATIC: case WM_CTLCOLOREDIT: case WM_CTLCOLORBTN:
-      if (HWND parent = GetParent(Handle())) return SendMessageW(parent, msg, wParam, lParam);
-      break;
-    default:
-      break;
+  // A group box button paints no background of its own: as the parent of
+  // controls it must, or its inside stays unpainted.
+  if (msg == WM_ERASEBKGND) {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
   }
   return TWinControl::WndProc(msg, wParam, lParam);
 }

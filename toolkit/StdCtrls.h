@@ -28,6 +28,7 @@ class TLabel : public TWinControl {
  private:
   void AdjustSize();
   bool FAutoSize = true;
+  bool FRightJustify = false;  // sizing keeps the right edge in place
 };
 
 class TGroupBox : public TWinControl {

@@ -4,6 +4,11 @@
 //   driver tile TITLE CAPTION          -> "x y" screen centre of a shown tile
 //   driver status TITLE                -> text of status panel 0
 //   driver gone TITLE MS               -> exit 0 once no such window exists
+//   driver close TITLE                 -> asks the window to close (its close box)
+//   driver wait-class CLASS MS         -> "x y width height", then the title, of a
+//                                         visible top-level window of that class
+//   driver gone-class CLASS MS         -> exit 0 once no window of that class exists
+//   driver activate TITLE              -> brings the window to the front, for keyboard input
 
 #include <windows.h>
 #include <commctrl.h>
@@ -76,9 +81,38 @@ int wmain(int argc, wchar_t** argv) {
     PrintUtf8(text);
     return 0;
   }
+  if (command == L"close") {
+    HWND hwnd = FindTop(title);
+    return hwnd && PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
   if (command == L"gone" && argc == 4) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
     while (FindTop(title)) {
+      if (static_cast<int>(end - GetTickCount()) <= 0) return 1;
+      Sleep(50);
+    }
+    return 0;
+  }
+  if (command == L"wait-class" && argc == 4) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
+    HWND hwnd;
+    while (!((hwnd = FindWindowW(argv[2], nullptr)) && IsWindowVisible(hwnd))) {
+      if (static_cast<int>(end - GetTickCount()) <= 0) return 1;
+      Sleep(50);
+    }
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    PrintUtf8(TextOf(hwnd));
+    return 0;
+  }
+  if (command == L"activate") {
+    HWND hwnd = FindTop(title);
+    return hwnd && SetForegroundWindow(hwnd) ? 0 : 1;
+  }
+  if (command == L"gone-class" && argc == 4) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
+    while (FindWindowW(argv[2], nullptr)) {
       if (static_cast<int>(end - GetTickCount()) <= 0) return 1;
       Sleep(50);
     }

@@ -1,0 +1,55 @@
+#include "Lines.h"
+
+#include "Layout.h"
+#include "LayoutValues.h"
+
+TLine::TLine(TComponent* owner) : TGraphicControl(owner) {
+  FBrush.OnChange = [this] { StyleChanged(); };
+  FPen.OnChange = [this] { StyleChanged(); };
+  StoreBounds(Left(), Top(), kLineConstructedSize, kLineConstructedSize);
+  SetFromX(0);
+  SetFromY(0);
+  SetToX(35);
+  SetToY(35);
+}
+
+void TLine::SetLine(TLineType line) {
+  if (line == FLine) return;
+  const TLineSize size = ResizeForLineType(FLine, line, {Width(), Height()});
+  SetBounds(Left(), Top(), size.Width, size.Height);
+  FLine = line;
+  Invalidate();
+}
+
+void TLine::SetPoint(int& field, int value) {
+  if (FLine != ltCustom) return;
+  field = value;
+  Invalidate();
+}
+
+void TLine::Paint(HDC dc) {
+  TSelectPenBrush canvas(dc, FPen, FBrush);
+  const TLinePaint plan = PlanLinePaint(FLine, FPoints, {Width(), Height()}, FPen.Width());
+  FPoints = plan.Points;
+  // A new size asks for another paint; this one still draws what it planned,
+  // inside the old bounds.
+  if (plan.Size != TLineSize{Width(), Height()}) SetBounds(Left(), Top(), plan.Size.Width, plan.Size.Height);
+  // The end point itself is not painted.
+  MoveToEx(dc, FPoints.FromX, FPoints.FromY, nullptr);
+  LineTo(dc, FPoints.ToX, FPoints.ToY);
+}
+
+bool TLine::ReadProperty(const std::string& name, const layout::Value& value) {
+  if (name == "Line") {
+    TLineType line;
+    if (!LineTypeFromName(AsIdent(value), line)) throw layout::ParseError(value.line, "expected a line type");
+    SetLine(line);
+  } else if (name == "FromX") SetFromX(AsInt(value));
+  else if (name == "FromY") SetFromY(AsInt(value));
+  else if (name == "ToX") SetToX(AsInt(value));
+  else if (name == "ToY") SetToY(AsInt(value));
+  else if (name.starts_with("Pen.")) return FPen.ReadProperty(name.substr(4), value);
+  else if (name.starts_with("Brush.")) return FBrush.ReadProperty(name.substr(6), value);
+  else return TGraphicControl::ReadProperty(name, value);
+  return true;
+}

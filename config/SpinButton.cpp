@@ -1,0 +1,176 @@
+#include "SpinButton.h"
+
+#include "Application.h"
+#include "SpinRules.h"
+
+// ------------------------------------------------------- TTimerSpeedButton
+
+TTimerSpeedButton::TTimerSpeedButton(TComponent* owner) : TSpeedButton(owner) {}
+
+void TTimerSpeedButton::SetArrowFlags(unsigned char flags) {
+  if (flags == FArrowFlags) return;
+  FArrowFlags = flags;
+  Invalidate();
+}
+
+void TTimerSpeedButton::MouseDown(TMouseButton button, UINT keys, int x, int y) {
+  TSpeedButton::MouseDown(button, keys, x, y);
+  if (!(FArrowFlags & afAutoRepeat)) return;
+  if (!FAutoRepeatTimer) {
+    FAutoRepeatTimer = &Create<TTimer>(*this);
+    FAutoRepeatTimer->SetEnabled(false);
+  }
+  FAutoRepeatTimer->OnTimer = [this](TComponent* sender) { RepeatTick(sender); };
+  FAutoRepeatTimer->SetInterval(InitialRepeatDelay);
+  FAutoRepeatTimer->SetEnabled(true);
+}
+
+void TTimerSpeedButton::MouseUp(TMouseButton button, UINT keys, int x, int y) {
+  TSpeedButton::MouseUp(button, keys, x, y);
+  if (FAutoRepeatTimer) FAutoRepeatTimer->SetEnabled(false);
+}
+
+void TTimerSpeedButton::RepeatTick(TComponent*) {
+  FAutoRepeatTimer->SetInterval(RepeatInterval);
+  if (State() != TButtonState::Down || !Parent() || Parent()->CaptureControl() != this) return;
+  try {
+    Click();
+  } catch (...) {
+    FAutoRepeatTimer->SetEnabled(false);
+    throw;
+  }
+}
+
+void TTimerSpeedButton::Paint(HDC dc) {
+  PaintButton(dc);
+  if (!(FArrowFlags & afFocusMark)) return;
+  RECT r{3, 3, Width() - 3, Height() - 3};
+  if (State() == TButtonState::Down) OffsetRect(&r, 1, 1);
+  DrawFocusRect(dc, &r);
+}
+
+// ------------------------------------------------------------- TSpinButton
+
+TSpinButton::TSpinButton(TComponent* owner) : TWinControl(owner) {
+  StoreBounds(0, 0, 20, 25);
+  FUpArrow = CreateArrow();
+  FDownArrow = CreateArrow();
+  SetUpGlyph(nullptr);
+  SetDownGlyph(nullptr);
+  FFocusedArrow = FUpArrow;
+  LayoutArrows(Width(), Height());
+}
+
+TTimerSpeedButton* TSpinButton::CreateArrow() {
+  auto& arrow = Create<TTimerSpeedButton>(*this);
+  arrow.SetArrowFlags(afAutoRepeat);
+  arrow.OnClick = [this](TComponent* sender) { ArrowClick(sender); };
+  arrow.OnMouseDown = [this](TComponent* sender, TMouseButton button, UINT, int, int) {
+    ArrowPressed(sender, button);
+  };
+  arrow.SetParent(this);
+  return &arrow;
+}
+
+void TSpinButton::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style |= WS_CLIPCHILDREN;
+}
+
+void TSpinButton::SetGlyph(TTimerSpeedButton& arrow, HBITMAP bitmap, const wchar_t* builtIn) {
+  if (bitmap) {
+    arrow.SetGlyph(bitmap);
+    return;
+  }
+  arrow.SetGlyph(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), builtIn, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  arrow.SetNumGlyphs(1);
+}
+
+void TSpinButton::SetUpGlyph(HBITMAP bitmap) { SetGlyph(*FUpArrow, bitmap, L"SPINUP"); }
+void TSpinButton::SetDownGlyph(HBITMAP bitmap) { SetGlyph(*FDownArrow, bitmap, L"SPINDOWN"); }
+
+void TSpinButton::SetFocusControl(TWinControl* control) {
+  if (FFocusControl) RemoveFreeNotification(FFocusControl);
+  FFocusControl = control;
+  if (FFocusControl) FreeNotification(FFocusControl);
+}
+
+void TSpinButton::Notification(TComponent* component) {
+  if (component == FFocusControl) FFocusControl = nullptr;
+}
+
+int TSpinButton::LayoutArrows(int width, int height) {
+  const TArrowLayout layout = LayoutSpinArrows(width, height);
+  if (!FUpArrow || !FDownArrow || FLoading) return layout.PairWidth;
+  FUpArrow->SetBounds(layout.Up.Left, layout.Up.Top, layout.Up.Width, layout.Up.Height);
+  FDownArrow->SetBounds(layout.Down.Left, layout.Down.Top, layout.Down.Width, layout.Down.Height);
+  return layout.PairWidth;
+}
+
+void TSpinButton::SetBounds(int left, int top, int width, int height) {
+  width = LayoutArrows(width, height);
+  TWinControl::SetBounds(left, top, width, height);
+}
+
+void TSpinButton::Resized() {
+  const int width = LayoutArrows(Width(), Height());
+  if (width != Width()) SetBounds(Left(), Top(), width, Height());
+}
+
+void TSpinButton::Loaded() { LayoutArrows(Width(), Height()); }
+
+void TSpinButton::SetFocusedArrow(TTimerSpeedButton* arrow) {
+  if (!TabStop() || !CanFocus() || arrow == FFocusedArrow) return;
+  FFocusedArrow->SetArrowFlags(FFocusedArrow->ArrowFlags() & ~afFocusMark);
+  FFocusedArrow = arrow;
+  if (Focused()) {
+    FFocusedArrow->SetArrowFlags(FFocusedArrow->ArrowFlags() | afFocusMark);
+    Invalidate();
+  }
+}
+
+void TSpinButton::ArrowClick(TComponent* sender) {
+  if (sender == FUpArrow) {
+    if (OnUpClick) OnUpClick(this);
+  } else if (OnDownClick) {
+    OnDownClick(this);
+  }
+}
+
+void TSpinButton::ArrowPressed(TComponent* sender, TMouseButton button) {
+  if (button != TMouseButton::Left) return;
+  SetFocusedArrow(static_cast<TTimerSpeedButton*>(sender));
+  if (FFocusControl && FFocusControl->TabStop() && FFocusControl->CanFocus() && !FFocusControl->Focused())
+    FFocusControl->SetFocus();
+  else if (TabStop() && !Focused() && CanFocus())
+    SetFocus();
+}
+
+LRESULT TSpinButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+      if (wParam == VK_SPACE) {
+        FFocusedArrow->Click();
+        return 0;
+      }
+      if (wParam == VK_UP || wParam == VK_DOWN) {
+        SetFocusedArrow(wParam == VK_UP ? FUpArrow : FDownArrow);
+        FFocusedArrow->Click();
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      const LRESULT result = TWinControl::WndProc(msg, wParam, lParam);
+      const unsigned char flags = FFocusedArrow->ArrowFlags();
+      FFocusedArrow->SetArrowFlags(msg == WM_SETFOCUS ? (flags | afFocusMark) : (flags & ~afFocusMark));
+      return result;
+    }
+    default:
+      break;
+  }
+  return TWinControl::WndProc(msg, wParam, lParam);
+}

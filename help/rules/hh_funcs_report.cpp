@@ -1,0 +1,105 @@
+#include "hh_funcs_report.h"
+
+#include <cstddef>
+#include <cstdio>
+
+#include "hh_funcs_text.h"
+
+namespace {
+
+constexpr int kRuleWidth = 80;
+constexpr std::string_view kParameterSeparator = " | ";
+
+std::string ArgText(const TReportArg& arg) {
+  if (const auto* text = std::get_if<std::string>(&arg)) return *text;
+  return std::to_string(std::get<long long>(arg));
+}
+
+// Values in the report stand after a tab, so they line up past the labels.
+std::string Tabbed(std::string_view value) {
+  std::string out(1, '\t');
+  out += value;
+  return out;
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+  std::string out;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) out += kParameterSeparator;
+    out += parts[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string FormatReportLine(std::string_view format, const std::vector<TReportArg>& args) {
+  std::string out;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    const char c = format[i];
+    const char spec = i + 1 < format.size() ? format[i + 1] : '\0';
+    if (c != '%' || (spec != 's' && spec != 'd' && spec != '%')) {
+      out += c;
+      continue;
+    }
+    ++i;
+    if (spec == '%')
+      out += '%';
+    else if (next < args.size())
+      out += ArgText(args[next++]);
+  }
+  return out;
+}
+
+std::string ReportLineForFile(std::string_view formatted, const std::function<std::string()>& localTime) {
+  std::string line;
+  if (formatted == "-" || formatted == "=")
+    line = RepeatChar(formatted[0], kRuleWidth);
+  else
+    line = formatted;
+  if (!line.empty() && (line[0] == '!' || line[0] == '-' || line[0] == '='))
+    line.erase(0, 1);
+  else
+    line += "   " + localTime();
+  return line + "\r\n";
+}
+
+std::string LocaleIdText(std::uint32_t id) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%.4X", static_cast<unsigned>(id));
+  return std::string("0x") + digits;
+}
+
+std::vector<TReportLine> DebugReportLines(const THelpEnvironment& environment, const TReportContext& context) {
+  // A thread without a locale is reported as US English.
+  const std::uint32_t lcid = context.ThreadLocale != 0 ? context.ThreadLocale : 0x0409;
+  const TOsVersion& os = context.Os;
+  const std::uint32_t build = os.PlatformId == 1 ? (os.Build & 0xFFFF) : os.Build;
+  return {
+      {"!Filename:             %s", {Tabbed(environment.ReportPath())}},
+      {"!Date:                 %s", {Tabbed(context.DateTime)}},
+      {"!Operating System:      %s %d.%d.%d",
+       {Tabbed(os.PlatformId == 2 ? "Windows NT" : "Windows"), static_cast<long long>(os.Major),
+        static_cast<long long>(os.Minor), static_cast<long long>(build)}},
+      {"!SysLocale.DefaultLCID: %s", {Tabbed(LocaleIdText(lcid))}},
+      {"!SysLocale.PriLangID:   %s", {Tabbed(LocaleIdText(lcid & 0x3FF))}},
+      {"!SysLocale.SubLangID:   %s", {Tabbed(LocaleIdText((lcid & 0xFFFF) >> 10))}},
+      {"!DecimalSeparator:      %s", {Tabbed(context.DecimalSeparator)}},
+      {"-", {}},
+      {"!EXE Path =          %s", {Tabbed(context.ExePath)}},
+      {"!Cmdline Param(s) =  %s", {Tabbed(Joined(context.Parameters))}},
+      {"!_RunDir =           %s", {Tabbed(environment.RunDir)}},
+      {"!_ModuleName =       %s", {Tabbed(environment.ModuleName)}},
+      {"!_ModuleDir =        %s", {Tabbed(environment.ModuleDir)}},
+      {"-", {}},
+      {"!_hhInstalled =      %s", {Tabbed(YesNoText(environment.HhInstalled))}},
+      {"!_hhVerStr =         %s", {Tabbed(environment.HhVerStr)}},
+      {"!_hhFriendlyVerStr = %s", {Tabbed(environment.HhFriendlyVerStr)}},
+      {"-", {}},
+      {"!_ieInstalled =      %s", {Tabbed(YesNoText(environment.IeInstalled))}},
+      {"!_ieVerStr =         %s", {Tabbed(environment.IeVerStr)}},
+      {"!_ieFriendlyVerStr = %s", {Tabbed(environment.IeFriendlyVerStr)}},
+      {"=", {}},
+  };
+}

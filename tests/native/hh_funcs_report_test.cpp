@@ -1,0 +1,137 @@
+// The debug report's text: the formatter, the line rules, the 22 lines.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hh_funcs_report.h"
+
+namespace {
+
+std::string Written(const THelpEnvironment& env, const TReportContext& context) {
+  std::string out;
+  for (const TReportLine& line : DebugReportLines(env, context))
+    out += ReportLineForFile(FormatReportLine(line.Format, line.Args), [] { return std::string("12:00:00"); });
+  return out;
+}
+
+THelpEnvironment SampleEnvironment() {
+  THelpEnvironment env;
+  env.ModuleFullName = "C:\\Jeux\\Brelix.exe";
+  env.ModuleDir = env.RunDir = env.ReportDir = "C:\\Jeux";
+  env.ModuleName = "Brelix.exe";
+  env.HhVerStr = "4.74.8702.0";
+  env.HhInstalled = true;
+  env.HhFriendlyVerStr = "1.3";
+  return env;
+}
+
+TReportContext SampleContext() {
+  TReportContext context;
+  context.DateTime = "08/12/2025 21:52:07";
+  context.Os = {2, 10, 0, 19045};
+  context.ThreadLocale = 0x040C;
+  context.DecimalSeparator = ",";
+  context.ExePath = "C:\\Jeux\\Brelix.exe";
+  context.Parameters = {"/debug", "deux mots"};
+  return context;
+}
+
+}  // namespace
+
+TEST(HhFuncsReport, FormatterFillsSAndDAndNeverRereadsAValue) {
+  EXPECT_EQ(FormatReportLine("!a %s b %d.%d", {std::string("x"), 4LL, -1LL}), "!a x b 4.-1");
+  EXPECT_EQ(FormatReportLine("100%% %s", {std::string("%s%d%%")}), "100% %s%d%%");
+  // Missing values leave nothing; other '%' sequences stay as they are.
+  EXPECT_EQ(FormatReportLine("%s|%d|%x|%", {}), "||%x|%");
+}
+
+TEST(HhFuncsReport, RulesAreWrittenAs79CharactersAndMarkedLinesCarryNoTime) {
+  int timeCalls = 0;
+  const auto clock = [&timeCalls] {
+    ++timeCalls;
+    return std::string("21:52:07");
+  };
+  EXPECT_EQ(ReportLineForFile("-", clock), std::string(79, '-') + "\r\n");
+  EXPECT_EQ(ReportLineForFile("=", clock), std::string(79, '=') + "\r\n");
+  EXPECT_EQ(ReportLineForFile("!Label: \tvalue", clock), "Label: \tvalue\r\n");
+  EXPECT_EQ(ReportLineForFile("-x", clock), "x\r\n");
+  EXPECT_EQ(ReportLineForFile("==", clock), "=\r\n");
+  EXPECT_EQ(timeCalls, 0);
+  EXPECT_EQ(ReportLineForFile("plain", clock), "plain   21:52:07\r\n");
+  EXPECT_EQ(ReportLineForFile("", clock), "   21:52:07\r\n");
+  EXPECT_EQ(timeCalls, 2);
+}
+
+TEST(HhFuncsReport, LocaleIdentifiersInAtLeastFourUpperCaseDigits) {
+  EXPECT_EQ(LocaleIdText(0x040C), "0x040C");
+  EXPECT_EQ(LocaleIdText(0x9), "0x0009");
+  EXPECT_EQ(LocaleIdText(0xABCDE), "0xABCDE");
+}
+
+TEST(HhFuncsReport, TheTwentyTwoLinesByteForByte) {
+  const std::string expected =
+      "Filename:             \tC:\\Jeux\\HHDebug.txt\r\n"
+      "Date:                 \t08/12/2025 21:52:07\r\n"
+      "Operating System:      \tWindows NT 10.0.19045\r\n"
+      "SysLocale.DefaultLCID: \t0x040C\r\n"
+      "SysLocale.PriLangID:   \t0x000C\r\n"
+      "SysLocale.SubLangID:   \t0x0001\r\n"
+      "DecimalSeparator:      \t,\r\n" +
+      std::string(79, '-') +
+      "\r\n"
+      "EXE Path =          \tC:\\Jeux\\Brelix.exe\r\n"
+      "Cmdline Param(s) =  \t/debug | deux mots\r\n"
+      "_RunDir =           \tC:\\Jeux\r\n"
+      "_ModuleName =       \tBrelix.exe\r\n"
+      "_ModuleDir =        \tC:\\Jeux\r\n" +
+      std::string(79, '-') +
+      "\r\n"
+      "_hhInstalled =      \tYES\r\n"
+      "_hhVerStr =         \t4.74.8702.0\r\n"
+      "_hhFriendlyVerStr = \t1.3\r\n" +
+      std::string(79, '-') +
+      "\r\n"
+      "_ieInstalled =      \tNO\r\n"
+      "_ieVerStr =         \t\r\n"
+      "_ieFriendlyVerStr = \t\r\n" +
+      std::string(79, '=') + "\r\n";
+  EXPECT_EQ(Written(SampleEnvironment(), SampleContext()), expected);
+}
+
+TEST(HhFuncsReport, ValuesStandAtTheirColumns) {
+  // Columns counted from 1 in the formats, before the marker is dropped.
+  const std::vector<TReportLine> lines = DebugReportLines(SampleEnvironment(), SampleContext());
+  ASSERT_EQ(lines.size(), 22u);
+  const std::size_t columns[22] = {24, 24, 25, 25, 25, 25, 25, 0, 22, 22, 22, 22, 22, 0, 22, 22, 22, 0, 22, 22, 22, 0};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    SCOPED_TRACE(i + 1);
+    if (columns[i] == 0) {
+      EXPECT_TRUE(lines[i].Format == "-" || lines[i].Format == "=");
+      continue;
+    }
+    EXPECT_EQ(lines[i].Format.front(), '!');
+    EXPECT_EQ(lines[i].Format.find("%s") + 1, columns[i]);
+    const auto* first = std::get_if<std::string>(&lines[i].Args.at(0));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->substr(0, 1), "\t");
+  }
+  EXPECT_EQ(lines[21].Format, "=");
+}
+
+TEST(HhFuncsReport, PlatformLinesForTheNineFiveFamilyAndAThreadWithoutLocale) {
+  TReportContext context = SampleContext();
+  context.Os = {1, 4, 10, 0x040A08AE};  // Windows 98: the high word repeats the version
+  context.ThreadLocale = 0;
+  context.Parameters = {};
+  const std::string text = Written(SampleEnvironment(), context);
+  EXPECT_NE(text.find("Operating System:      \tWindows 4.10.2222\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("SysLocale.DefaultLCID: \t0x0409\r\n"), std::string::npos);
+  EXPECT_NE(text.find("SysLocale.PriLangID:   \t0x0009\r\n"), std::string::npos);
+  EXPECT_NE(text.find("SysLocale.SubLangID:   \t0x0001\r\n"), std::string::npos);
+  EXPECT_NE(text.find("Cmdline Param(s) =  \t\r\n"), std::string::npos);
+  // On NT the whole build number is shown.
+  context.Os = {2, 6, 1, 0x00017601};
+  EXPECT_NE(Written(SampleEnvironment(), context).find("\tWindows NT 6.1.95745\r\n"), std::string::npos);
+}

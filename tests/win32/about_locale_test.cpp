@@ -1,0 +1,94 @@
+// The memory figure's grouping under other user locales. Wine takes the
+// user's locale from the Unix environment of a process, so each case runs
+// this test program again, as a child, under that locale.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "AboutForm.h"
+#include "Strings.h"
+#include "WindowProbe.h"
+
+namespace {
+
+constexpr char kChildSwitch[] = "BRELIX_LOCALE_CHILD";  // "<separator code>,<locale id>", both hex
+
+std::wstring Separator() {
+  wchar_t buffer[8] = {};
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, buffer, 8);
+  return buffer;
+}
+
+// The Unix path of a Windows one, through Wine's own export.
+std::string UnixPath(const std::wstring& path) {
+  using ToUnix = char*(CDECL*)(const wchar_t*);
+  FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name");
+  if (!proc) return {};
+  char* unix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(proc))(path.c_str());
+  if (!unix) return {};
+  std::string result = unix;
+  HeapFree(GetProcessHeap(), 0, unix);
+  return result;
+}
+
+std::wstring ProgramPath() {
+  wchar_t buffer[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+  return buffer;
+}
+
+// Runs the child test in a new Wine process whose Unix environment has
+// `assignments` (NAME=value) besides this one's: a Windows child would
+// inherit this process's Unix locale whatever its Windows environment says,
+// so it is started through Wine's Unix spawn. Returns true when it passed.
+bool RunChild(const std::vector<std::string>& assignments) {
+  using Spawn = LONG(CDECL*)(char* const argv[], int wait);
+  FARPROC proc = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp");
+  wchar_t loader[MAX_PATH] = {};
+  if (!proc || !GetEnvironmentVariableW(L"WINELOADER", loader, MAX_PATH)) {
+    ADD_FAILURE() << "not running under Wine";
+    return false;
+  }
+  std::vector<std::string> args = {"/usr/bin/env"};
+  args.insert(args.end(), assignments.begin(), assignments.end());
+  args.push_back(Narrow(loader));
+  args.push_back(UnixPath(ProgramPath()));
+  args.push_back("--gtest_filter=AboutLocaleChild.*");
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  return reinterpret_cast<Spawn>(reinterpret_cast<void*>(proc))(argv.data(), TRUE) == 0;
+}
+
+TEST(AboutLocaleChild, GroupsWithTheSeparatorOfItsLocale) {
+  const char* expected = std::getenv(kChildSwitch);
+  if (!expected) GTEST_SKIP() << "runs as a child of the AboutLocale tests";
+  char* rest = nullptr;
+  const auto separator = static_cast<wchar_t>(std::strtoul(expected, &rest, 16));
+  const auto locale = static_cast<LCID>(std::strtoul(rest + 1, nullptr, 16));
+  EXPECT_EQ(GetUserDefaultLCID(), locale);
+  EXPECT_EQ(Separator(), std::wstring(1, separator));
+
+  TBoxRecorder recorder;
+  TFAbout dialog(nullptr, [] { return TMemoryFigures{4294967295u, 0}; });
+  EXPECT_EQ(WindowText(dialog.lblPhysMem.Handle()),
+            std::wstring(L"Mémoire physique totale : 4") + separator + L"194" + separator + L"304 Ko");
+}
+
+TEST(AboutLocale, FrenchGroupsWithANoBreakSpace) {
+  // Compiled beside the program by the build (brelix_french_locale).
+  const std::wstring program = ProgramPath();
+  const std::wstring locales = program.substr(0, program.find_last_of(L'\\')) + L"\\locale";
+  ASSERT_NE(GetFileAttributesW((locales + L"\\fr_FR.UTF-8\\LC_NUMERIC").c_str()), INVALID_FILE_ATTRIBUTES)
+      << "no compiled French locale in " << Narrow(locales);
+  EXPECT_TRUE(RunChild({"LOCPATH=" + UnixPath(locales), "LANG=fr_FR.UTF-8", "LC_ALL=fr_FR.UTF-8", "BRELIX_LOCALE_CHILD=A0,40C"}));
+}
+
+TEST(AboutLocale, ThePlainLocaleGroupsWithACommaAsUSEnglish) {
+  EXPECT_TRUE(RunChild({"LANG=C", "LC_ALL=C", "BRELIX_LOCALE_CHILD=2C,409"}));
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+// The grid configuration dialog, driven through its modal loop, and its
+// effect on the main window.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ConfigForm.h"
+#include "MainForm.h"
+#include "WindowProbe.h"
+
+namespace {
+
+// Runs the steps one after the other from timer ticks, once a modal loop runs.
+class TScript {
+ public:
+  explicit TScript(std::vector<std::function<void()>> steps) : FSteps(std::move(steps)) {
+    FTimer = SetTimer(nullptr, 0, 60, Tick);
+    Current() = this;
+  }
+  ~TScript() {
+    KillTimer(nullptr, FTimer);
+    Current() = nullptr;
+  }
+  bool Done() const { return FNext >= FSteps.size(); }
+
+ private:
+  static TScript*& Current() {
+    static TScript* current = nullptr;
+    return current;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    TScript* self = Current();
+    if (self && self->FNext < self->FSteps.size()) self->FSteps[self->FNext++]();
+  }
+  std::vector<std::function<void()>> FSteps;
+  std::size_t FNext = 0;
+  UINT_PTR FTimer;
+};
+
+class ConfigFormTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    form1 = std::make_unique<TForm1>(nullptr);
+    form2 = std::make_unique<TForm2>(nullptr, [this] { return form1->Configuration(); });
+    form1->SetConfigDialog(form2.get());
+    form1->Show();
+    Pump(50);
+  }
+  void TearDown() override {
+    form1->SetConfigDialog(nullptr);
+    form2.reset();
+    form1.reset();
+  }
+
+  void Type(TSpinEdit& field, const std::wstring& text) {
+    field.SetFocus();
+    field.SelectAll();
+    for (wchar_t ch : text) SendMessageW(field.Handle(), WM_CHAR, ch, 1);
+  }
+  // Opens the dialog from the menu and runs the steps inside its loop.
+  void Configure(std::vector<std::function<void()>> steps) {
+    TScript script(std::move(steps));
+    form1->Find<TMenuItem>(L"Configurer1").Click();
+    EXPECT_TRUE(script.Done());
+  }
+  static void KeyPress(BYTE key) {
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+  }
+  static void KeyCombo(BYTE modifier, BYTE key) {
+    keybd_event(modifier, 0, 0, 0);
+    KeyPress(key);
+    keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
+  }
+  int TileCount() { return static_cast<int>(ChildrenOfClass(form1->Handle(), L"Button").size()); }
+
+  std::unique_ptr<TForm1> form1;
+  std::unique_ptr<TForm2> form2;
+};
+
+TEST_F(ConfigFormTest, LayoutAsStored) {
+  HWND dialog = form2->Handle();
+  EXPECT_EQ(WindowText(dialog), L"Configuration");
+  EXPECT_FALSE(IsWindowVisible(dialog));
+  const SIZE outer = OuterSize(dialog);
+  EXPECT_EQ(outer.cx, 201);
+  EXPECT_EQ(outer.cy, 260);
+  const LONG style = GetWindowLongW(dialog, GWL_STYLE);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  // Labels end at x = 99, thirteen pixels left of the fields.
+  for (const wchar_t* name : {L"Label1", L"Label2", L"Label3"}) {
+    const RECT r = ChildRect(form2->Find<TLabel>(name).Handle());
+    EXPECT_EQ(r.right, 99) << name;
+  }
+  EXPECT_EQ(form2->Find<TLabel>(L"Label1").Text(), L"Nbre rangées :");
+  for (TSpinEdit* field : {&form2->SpinEdit1, &form2->SpinEdit2, &form2->SpinEdit3}) {
+    const RECT r = ChildRect(field->Handle());
+    EXPECT_EQ(r.left, 112);
+    EXPECT_EQ(r.right - r.left, 49);
+    EXPECT_EQ(r.bottom - r.top, 22);
+  }
+  EXPECT_EQ(form2->SpinEdit1.Text(), L"5");
+  EXPECT_EQ(form2->SpinEdit2.Text(), L"5");
+  EXPECT_EQ(form2->SpinEdit3.Text(), L"250");
+  EXPECT_EQ(form2->Button1.Text(), L"&Configurer");
+  EXPECT_EQ(form2->Button2.Text(), L"&Fermer");
+  // Tab order: rows, columns, moves, Configurer, Fermer.
+  std::vector<HWND> order;
+  HWND item = GetNextDlgTabItem(dialog, nullptr, FALSE);
+  for (int i = 0; i < 5 && item; ++i, item = GetNextDlgTabItem(dialog, item, FALSE)) order.push_back(item);
+  EXPECT_EQ(order, (std::vector<HWND>{form2->SpinEdit1.Handle(), form2->SpinEdit2.Handle(),
+                                      form2->SpinEdit3.Handle(), form2->Button1.Handle(),
+                                      form2->Button2.Handle()}));
+}
+
+TEST_F(ConfigFormTest, ConfigureAppliesAtTheSamePosition) {
+  RECT before;
+  GetWindowRect(form1->Handle(), &before);
+  SendMessageW(ChildWithText(form1->Handle(), L"Button", L"24"), BM_CLICK, 0, 0);
+  const std::wstring count = StatusText(form1->StatusBar1.Handle(), 0);
+  Configure({[&] { Type(form2->SpinEdit1, L"3"); },
+             [&] { Type(form2->SpinEdit2, L"4"); },
+             [&] { Type(form2->SpinEdit3, L"120"); },
+             [&] { SendMessageW(form2->Button1.Handle(), BM_CLICK, 0, 0); }});
+  RECT after;
+  GetWindowRect(form1->Handle(), &after);
+  EXPECT_EQ(after.right - after.left, 180);
+  EXPECT_EQ(after.bottom - after.top, 196);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
+  EXPECT_EQ(TileCount(), 12);
+  int shown = 0;
+  for (HWND b : ChildrenOfClass(form1->Handle(), L"Button")) shown += IsWindowVisible(b) ? 1 : 0;
+  EXPECT_EQ(shown, 11);
+  EXPECT_EQ(form1->Board().ShuffleMoves(), 120);
+  EXPECT_FALSE(form1->Board().GameActive());
+  EXPECT_EQ(StatusText(form1->StatusBar1.Handle(), 0), count);
+  EXPECT_EQ(form2->SpinEdit1.Text(), L"3");
+}
+
+TEST_F(ConfigFormTest, CloseRestoresTheFieldsAndLeavesTheGameAlone) {
+  form1->Find<TMenuItem>(L"Nouvellepartie1").Click();
+  Configure({[&] { Type(form2->SpinEdit1, L"8"); },
+             [&] { Type(form2->SpinEdit2, L"9"); },
+             [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
+  EXPECT_EQ(form2->SpinEdit1.Text(), L"5");
+  EXPECT_EQ(form2->SpinEdit2.Text(), L"5");
+  EXPECT_EQ(form2->SpinEdit3.Text(), L"250");
+  EXPECT_TRUE(form1->Board().GameActive());
+  EXPECT_EQ(form1->Board().Rows(), 5);
+}
+
+TEST_F(ConfigFormTest, TheCloseBoxApplies) {
+  form1->Find<TMenuItem>(L"Nouvellepartie1").Click();
+  Configure({[&] { Type(form2->SpinEdit1, L"2"); },
+             [&] { Type(form2->SpinEdit2, L"3"); },
+             [&] { PostMessageW(form2->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }});
+  EXPECT_EQ(form1->Board().Rows(), 2);
+  EXPECT_EQ(form1->Board().Cols(), 3);
+  EXPECT_FALSE(form1->Board().GameActive());
+  EXPECT_EQ(OuterSize(form1->Handle()).cx, 160);
+}
+
+TEST_F(ConfigFormTest, MovesDerivedFromColumnsOnly) {
+  Configure({[&] { Type(form2->SpinEdit2, L"6"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"300"); },
+             [&] { Type(form2->SpinEdit1, L"10"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"300"); },  // rows leave moves alone
+             [&] { Type(form2->SpinEdit2, L"10"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"1000"); },
+             [&] { Type(form2->SpinEdit1, L"2"); },
+             [&] { Type(form2->SpinEdit2, L"2"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"40"); },
+             [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
+}
+
+TEST_F(ConfigFormTest, EmptiedColumnsReadAsTwo) {
+  Configure({[&] {
+               form2->SpinEdit2.SetFocus();
+               form2->SpinEdit2.SelectAll();
+               SendMessageW(form2->SpinEdit2.Handle(), WM_CHAR, L'\b', 1);
+             },
+             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"100"); },
+             [&] { form2->SpinEdit3.SetFocus(); },
+             [&] { EXPECT_EQ(form2->SpinEdit2.Text(), L""); },
+             [&] { SendMessageW(form2->Button1.Handle(), BM_CLICK, 0, 0); }});
+  EXPECT_EQ(form1->Board().Cols(), 2);
+  EXPECT_EQ(form1->Board().ShuffleMoves(), 100);
+}
+
+TEST_F(ConfigFormTest, TwentyColumnsClampOnFocusLoss) {
+  Configure({[&] { Type(form2->SpinEdit2, L"20"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"1000"); },
+             [&] { form2->SpinEdit3.SetFocus(); },
+             [&] {
+               EXPECT_EQ(form2->SpinEdit2.Text(), L"10");
+               EXPECT_EQ(form2->SpinEdit3.Text(), L"500");
+             },
+             [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
+}
+
+TEST_F(ConfigFormTest, TwentyStillInTheFieldAtAltCAppliesTen) {
+  Configure({[&] { Type(form2->SpinEdit2, L"20"); },
+             [&] { KeyCombo(VK_MENU, 'C'); }});
+  EXPECT_EQ(form1->Board().Cols(), 10);
+  EXPECT_EQ(form1->Board().Rows(), 5);
+  EXPECT_EQ(OuterSize(form1->Handle()).cx, 300);
+}
+
+TEST_F(ConfigFormTest, ATypedMovesValueStandsAndEnterClosesNothing) {
+  TBoxRecorder beeps;
+  Configure({[&] { Type(form2->SpinEdit3, L"37"); },
+             [&] { KeyPress(VK_RETURN); },
+             [&] { EXPECT_TRUE(IsWindowVisible(form2->Handle())); },
+             [&] { KeyCombo(VK_MENU, 'C'); }});
+  EXPECT_EQ(beeps.Beeps, 1);
+  EXPECT_EQ(form1->Board().ShuffleMoves(), 37);
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+// The main window's two help actions, through a stand-in engine that records
+// what it is asked: the help command and the closing of help windows.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "EngineRegistration.h"
+#include "MainForm.h"
+#include "WindowProbe.h"
+#include "hh.h"
+
+namespace {
+
+class HelpActionsTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(HelpEngineModule(), nullptr) << "an earlier test left the engine loaded"; }
+
+  void UseEngine(const std::string& path) {
+    registration.SetText(path);
+    LoadHelpEngine();
+  }
+  void ShowForm() {
+    form = std::make_unique<TForm1>(nullptr);
+    form->Show();
+    Pump(30);
+  }
+  void ClickHelp() { form->Find<TMenuItem>(L"Rubriquesdelaide1").Click(); }
+
+  TEngineRegistration registration;
+  TEngineLog log;
+  TEngineUnloader unloader;
+  TBoxRecorder boxes;
+  std::unique_ptr<TForm1> form;  // goes first, while the engine is loaded
+};
+
+TEST_F(HelpActionsTest, OpensTheHelpFileBesideTheProgramWhateverTheCurrentDirectory) {
+  UseEngine(StubEngine());
+  ShowForm();
+  TScratchDirectory elsewhere("brelix_elsewhere");
+  TCurrentDirectory current(elsewhere.Path());
+  ClickHelp();
+  EXPECT_EQ(log.Lines(), std::vector<std::string>{
+                             AnsiCall(GetDesktopWindow(), TestBinDirectory() + "Brelix.chm", HH_DISPLAY_TOPIC, 0)});
+  EXPECT_TRUE(boxes.Boxes.empty());
+}
+
+TEST_F(HelpActionsTest, ClosingTheMainWindowClosesHelpWindowsBeforeTheEngineGoes) {
+  registration.SetText(StubEngine());
+  {
+    // As in WinMain: the engine's unit first, the window after it.
+    THelpEngineUnit helpEngine;
+    ShowForm();
+    form.reset();
+  }
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{AnsiCall(nullptr, "(null)", HH_CLOSE_ALL, 0), "detach"}));
+}
+
+TEST_F(HelpActionsTest, WithoutAnEngineTheHelpCommandSaysSoAndCallsNothing) {
+  // Nothing registered that exists, then an engine that lacks the ANSI entry.
+  for (const std::string& engine : {StubEngine("no_such_engine"), StubEngine("brelix_stub_engine_wide")}) {
+    SCOPED_TRACE(engine);
+    boxes.Boxes.clear();
+    UseEngine(engine);
+    ShowForm();
+    ClickHelp();
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_NE(boxes.Boxes[0].Text.find(L"HTML Help"), std::wstring::npos);
+    EXPECT_EQ(boxes.Boxes[0].Caption, L"Brelix 1.0");
+    EXPECT_EQ(boxes.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    form.reset();
+    EXPECT_TRUE(log.Lines().empty());
+    UnloadHelpEngine();
+  }
+}
+
+}  // namespace

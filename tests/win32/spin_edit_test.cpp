@@ -1,0 +1,380 @@
+// The numeric spin field on real windows: values, typing, focus, events,
+// geometry, arrows and their auto-repeat under real mouse input.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "Forms.h"
+#include "SpinEdit.h"
+#include "StdCtrls.h"
+#include "WindowProbe.h"
+
+namespace {
+
+class SpinEditTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm>(nullptr);
+    form->LoadLayoutText("object Host: TForm\n Width = 240\n Height = 160\n Caption = \"Champ\"\nend\n");
+    field = &Make(8, 8);
+    other = &Make(8, 40);
+    form->Show();
+    Pump(50);
+  }
+  void TearDown() override { form.reset(); }
+
+  TSpinEdit& Make(int left, int top) {
+    auto& edit = TComponent::Create<TSpinEdit>(*form);
+    edit.SetBounds(left, top, 49, 22);
+    edit.SetParent(form.get());
+    return edit;
+  }
+  void Type(TSpinEdit& edit, const std::wstring& text) {
+    for (wchar_t ch : text) SendMessageW(edit.Handle(), WM_CHAR, ch, 1);
+  }
+  void Key(TSpinEdit& edit, WPARAM key) {
+    SendMessageW(edit.Handle(), WM_KEYDOWN, key, 1);
+    SendMessageW(edit.Handle(), WM_KEYUP, key, 0xC0000001);
+  }
+  // Screen centre of an arrow of a field.
+  POINT ArrowCentre(TSpinEdit& edit, bool up) {
+    TTimerSpeedButton& arrow = up ? edit.Arrows().UpArrow() : edit.Arrows().DownArrow();
+    POINT p{arrow.Left() + arrow.Width() / 2, arrow.Top() + arrow.Height() / 2};
+    ClientToScreen(edit.Arrows().Handle(), &p);
+    return p;
+  }
+  static void MouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+  }
+  void Press(POINT at) {
+    SetCursorPos(at.x, at.y);
+    Pump(60);
+    const HWND target = WindowFromPoint(at);
+    ASSERT_TRUE(target == field->Arrows().Handle() || target == other->Arrows().Handle());
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    Pump(20);
+  }
+
+  std::unique_ptr<TForm> form;
+  TSpinEdit* field = nullptr;
+  TSpinEdit* other = nullptr;
+};
+
+TEST_F(SpinEditTest, ValueLivesInTheTextAndAssignmentsClamp) {
+  EXPECT_EQ(field->Text(), L"0");
+  EXPECT_EQ(field->Value(), 0);
+  field->SetValue(50);
+  EXPECT_EQ(field->Text(), L"50");
+  field->MinValue = 2;
+  field->MaxValue = 10;
+  EXPECT_EQ(field->Text(), L"50");  // bounds alone do not re-clamp
+  field->SetValue(50);
+  EXPECT_EQ(field->Text(), L"10");
+  field->SetValue(-3);
+  EXPECT_EQ(field->Text(), L"2");
+  field->MinValue = field->MaxValue = 7;
+  field->SetValue(50);
+  EXPECT_EQ(field->Text(), L"50");
+  field->MinValue = 2;
+  field->MaxValue = 10;
+  field->SetText(L"");
+  EXPECT_EQ(field->Value(), 2);
+  field->StepUp(field);
+  EXPECT_EQ(field->Text(), L"3");
+  // Past the 32-bit range: saturated, never wrapped.
+  field->MinValue = field->MaxValue = 0;
+  field->SetValue(2147483647);
+  field->StepUp(field);
+  EXPECT_EQ(field->Text(), L"2147483647");
+}
+
+TEST_F(SpinEditTest, TypingFilterBeepsForRefusedCharactersEnterIncluded) {
+  TBoxRecorder beeps;
+  field->SetFocus();
+  field->SelectAll();
+  Type(*field, L"4a 2");
+  EXPECT_EQ(field->Text(), L"42");
+  EXPECT_EQ(beeps.Beeps, 2);
+  Type(*field, L"\r");
+  EXPECT_EQ(beeps.Beeps, 3);
+  EXPECT_EQ(field->Text(), L"42");
+  // Enter through the dialog navigation as well: the field refuses it, no
+  // button reacts.
+  SetFocus(field->Handle());
+  keybd_event(VK_RETURN, 0, 0, 0);
+  keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+  Pump(100);
+  EXPECT_EQ(beeps.Beeps, 4);
+  EXPECT_EQ(field->Text(), L"42");
+  // The locale's decimal separator is accepted; the text then is no number.
+  field->MinValue = 2;
+  field->MaxValue = 10;
+  Type(*field, std::wstring(1, TSpinEdit::DecimalSeparator()));
+  EXPECT_EQ(beeps.Beeps, 4);
+  EXPECT_EQ(field->Value(), 2);
+}
+
+TEST_F(SpinEditTest, FocusExitRunsTheExitEventThenTheClampWithOneChange) {
+  field->MinValue = 2;
+  field->MaxValue = 10;
+  field->SetValue(5);
+  std::vector<std::string> events;
+  field->OnExit = [&](TComponent*) { events.push_back("exit"); };
+  field->OnChange = [&](TComponent*) { events.push_back("change:" + std::to_string(field->Value())); };
+  field->SetFocus();
+  field->SelectAll();
+  Type(*field, L"12");
+  EXPECT_EQ(field->Value(), 12);  // reading never clamps
+  events.clear();
+  other->SetFocus();
+  EXPECT_EQ(field->Text(), L"10");
+  EXPECT_EQ(events, (std::vector<std::string>{"exit", "change:10"}));
+  // Text that is no number stays as typed.
+  field->SetFocus();
+  field->SelectAll();
+  Type(*field, L"-");
+  other->SetFocus();
+  EXPECT_EQ(field->Text(), L"-");
+}
+
+TEST_F(SpinEditTest, ChangeIsRaisedOncePerRealChangeOfTheText) {
+  int changes = 0;
+  field->OnChange = [&](TComponent*) { ++changes; };
+  field->SetValue(0);
+  field->SetText(L"0");
+  EXPECT_EQ(changes, 0);
+  field->SetValue(7);
+  EXPECT_EQ(changes, 1);
+  field->SetFocus();
+  Type(*field, L"3");
+  EXPECT_EQ(changes, 2);
+  field->MinValue = 2;
+  field->MaxValue = 10;
+  field->SetValue(10);
+  changes = 0;
+  Key(*field, VK_UP);  // at the bound: no change
+  EXPECT_EQ(field->Text(), L"10");
+  EXPECT_EQ(changes, 0);
+  Key(*field, VK_DOWN);
+  EXPECT_EQ(field->Text(), L"9");
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(SpinEditTest, GeometryOfTheFieldAndItsArrows) {
+  EXPECT_EQ(field->Height(), 22);
+  EXPECT_EQ(field->MinimumHeight(), 22);
+  TSpinButton& pair = field->Arrows();
+  EXPECT_EQ(pair.Left(), 29);
+  EXPECT_EQ(pair.Top(), 0);
+  EXPECT_EQ(pair.Width(), 15);
+  EXPECT_EQ(pair.Height(), 17);
+  EXPECT_EQ(pair.UpArrow().Top(), 0);
+  EXPECT_EQ(pair.UpArrow().Height(), 8);
+  EXPECT_EQ(pair.DownArrow().Top(), 7);
+  EXPECT_EQ(pair.DownArrow().Height(), 10);
+  RECT r;
+  GetWindowRect(pair.Handle(), &r);
+  EXPECT_EQ(r.right - r.left, 15);
+  // Text stays off the arrows.
+  RECT area;
+  SendMessageW(field->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+  RECT client;
+  GetClientRect(field->Handle(), &client);
+  EXPECT_LE(area.right, client.right - 15 - 2);
+  // Too low a field and too narrow a pair are raised.
+  field->SetHeight(10);
+  EXPECT_EQ(field->Height(), 22);
+  pair.SetBounds(pair.Left(), pair.Top(), 8, 17);
+  EXPECT_EQ(pair.Width(), 15);
+}
+
+TEST_F(SpinEditTest, HoldingAnArrowRepeatsThenStepsOnceMoreOnRelease) {
+  std::vector<std::int32_t> seen;
+  field->OnChange = [&](TComponent*) { seen.push_back(field->Value()); };
+  Press(ArrowCentre(*field, true));
+  Pump(1000);
+  const std::size_t held = seen.size();
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(150);
+  // First repeat at 400 ms, then every 100 ms: about seven while held.
+  EXPECT_GE(held, 6u);
+  EXPECT_LE(held, 8u);
+  EXPECT_EQ(seen.size(), held + 1);
+  EXPECT_EQ(field->Value(), static_cast<std::int32_t>(held + 1));
+  EXPECT_FALSE(field->Arrows().UpArrow().AutoRepeatTimer()->Enabled());
+
+  // A short click steps once, on release.
+  seen.clear();
+  Press(ArrowCentre(*field, false));
+  Pump(100);
+  EXPECT_TRUE(seen.empty());
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(50);
+  EXPECT_EQ(seen.size(), 1u);
+
+  // Released off the arrow: no step.
+  seen.clear();
+  Press(ArrowCentre(*field, true));
+  Pump(100);
+  RECT away;
+  GetWindowRect(other->Handle(), &away);
+  SetCursorPos(away.left + 5, away.top + 5);
+  Pump(300);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(50);
+  EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(SpinEditTest, PressingAnArrowFocusesTheFieldAndTheOldFieldClamps) {
+  other->MinValue = 2;
+  other->MaxValue = 10;
+  other->SetFocus();
+  other->SelectAll();
+  Type(*other, L"20");
+  field->SetValue(5);
+  Press(ArrowCentre(*field, true));
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(100);
+  EXPECT_TRUE(field->Focused());
+  EXPECT_EQ(other->Text(), L"10");
+  EXPECT_EQ(field->Text(), L"6");
+  // Text selected on entry by the arrow; not when entered by a click in it.
+  other->SetFocus();
+  field->SetFocus();
+  DWORD start = 0, end = 0;
+  SendMessageW(field->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(end - start, 1u);
+  other->SetFocus();
+  RealClick(field->Handle());
+  SendMessageW(field->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, end);
+}
+
+TEST_F(SpinEditTest, ReadOnlyAndDisabledEditorRefuseWithBeeps) {
+  TBoxRecorder beeps;
+  field->SetValue(5);
+  field->SetReadOnly(true);
+  Key(*field, VK_UP);
+  field->StepDown(field);
+  EXPECT_EQ(field->Text(), L"5");
+  EXPECT_EQ(beeps.Beeps, 2);
+  // Held down, it beeps at every repeat.
+  Press(ArrowCentre(*field, true));
+  Pump(650);
+  EXPECT_EQ(field->Arrows().UpArrow().State(), TButtonState::Down);
+  EXPECT_EQ(field->Arrows().CaptureControl(), &field->Arrows().UpArrow());
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(50);
+  EXPECT_GE(beeps.Beeps, 2 + 3);
+  EXPECT_EQ(field->Text(), L"5");
+
+  field->SetReadOnly(false);
+  field->EditorEnabled = false;
+  beeps.Beeps = 0;
+  field->SetFocus();
+  Type(*field, L"7\b");
+  Key(*field, VK_DELETE);
+  EXPECT_EQ(beeps.Beeps, 3);
+  EXPECT_EQ(field->Text(), L"5");
+  // Paste and cut do nothing, silently.
+  if (OpenClipboard(form->Handle())) {
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 8);
+    wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), L"99");
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+  }
+  field->SelectAll();
+  SendMessageW(field->Handle(), WM_PASTE, 0, 0);
+  SendMessageW(field->Handle(), WM_CUT, 0, 0);
+  EXPECT_EQ(field->Text(), L"5");
+  EXPECT_EQ(beeps.Beeps, 3);
+  // The arrows and keys still step.
+  Key(*field, VK_UP);
+  EXPECT_EQ(field->Text(), L"6");
+  field->EditorEnabled = true;
+  field->SelectAll();
+  SendMessageW(field->Handle(), WM_PASTE, 0, 0);
+  EXPECT_EQ(field->Text(), L"99");
+}
+
+TEST_F(SpinEditTest, AnErrorInARepeatedClickStopsTheTimerAndReachesTheHandler) {
+  TBoxRecorder boxes;
+  field->OnChange = [](TComponent*) { throw std::runtime_error("Valeur refusée"); };
+  Press(ArrowCentre(*field, true));
+  Pump(700);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(50);
+  ASSERT_FALSE(boxes.Boxes.empty());
+  EXPECT_EQ(boxes.Boxes[0].Text, L"Valeur refusée");
+  EXPECT_EQ(boxes.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  EXPECT_FALSE(field->Arrows().UpArrow().AutoRepeatTimer()->Enabled());
+}
+
+TEST_F(SpinEditTest, AssigningNoGlyphRestoresTheBuiltInImage) {
+  TSpinButton& pair = field->Arrows();
+  BITMAP builtIn{};
+  GetObjectW(pair.DownArrow().Glyph(), sizeof builtIn, &builtIn);
+  EXPECT_EQ(builtIn.bmWidth, 9);
+  EXPECT_EQ(builtIn.bmHeight, 6);
+  pair.SetDownGlyph(CreateBitmap(36, 6, 1, 32, nullptr));
+  pair.SetDownNumGlyphs(2);
+  pair.SetDownGlyph(nullptr);
+  EXPECT_EQ(pair.DownNumGlyphs(), 1);
+  BITMAP restored{};
+  GetObjectW(pair.DownArrow().Glyph(), sizeof restored, &restored);
+  EXPECT_EQ(restored.bmWidth, 9);
+  // The up image: olive background, a black tip at row 1, column 4.
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, pair.UpArrow().Glyph());
+  EXPECT_EQ(GetPixel(dc, 0, 5), RGB(128, 128, 0));
+  EXPECT_EQ(GetPixel(dc, 4, 1), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 3, 1), RGB(128, 128, 0));
+  EXPECT_EQ(GetPixel(dc, 1, 4), RGB(0, 0, 0));
+  SelectObject(dc, old);
+  DeleteDC(dc);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SpinButtonAlone, KeyboardAndFocusMarkOfAStandalonePair) {
+  TForm form(nullptr);
+  form.LoadLayoutText("object Host: TForm\n Width = 200\n Height = 120\n Caption = \"Paire\"\nend\n");
+  auto& pair = TComponent::Create<TSpinButton>(form);
+  EXPECT_EQ(pair.Width(), 20);
+  EXPECT_EQ(pair.Height(), 25);
+  pair.SetTabStop(true);
+  pair.SetParent(&form);
+  int ups = 0, downs = 0;
+  pair.OnUpClick = [&](TComponent* sender) { ups += sender == &pair; };
+  pair.OnDownClick = [&](TComponent* sender) { downs += sender == &pair; };
+  form.Show();
+  pair.SetFocus();
+  Pump(30);
+  EXPECT_EQ(pair.FocusedArrow(), &pair.UpArrow());
+  EXPECT_TRUE(pair.UpArrow().ArrowFlags() & afFocusMark);
+  SendMessageW(pair.Handle(), WM_KEYDOWN, VK_DOWN, 1);
+  EXPECT_EQ(downs, 1);
+  EXPECT_EQ(pair.FocusedArrow(), &pair.DownArrow());
+  EXPECT_TRUE(pair.DownArrow().ArrowFlags() & afFocusMark);
+  EXPECT_FALSE(pair.UpArrow().ArrowFlags() & afFocusMark);
+  SendMessageW(pair.Handle(), WM_KEYDOWN, VK_SPACE, 1);
+  EXPECT_EQ(downs, 2);
+  SendMessageW(pair.Handle(), WM_KEYDOWN, VK_UP, 1);
+  EXPECT_EQ(ups, 1);
+  SetFocus(form.Handle());
+  Pump(30);
+  EXPECT_FALSE(pair.UpArrow().ArrowFlags() & afFocusMark);
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "Edit.h"
+
+#include "LayoutValues.h"
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+  StoreBounds(0, 0, 121, 21);
+  SetTabStop(true);
+}
+
+void TCustomEdit::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"EDIT";
+  params.Style |= ES_AUTOHSCROLL | ES_LEFT;
+  if (FReadOnly) params.Style |= ES_READONLY;
+  if (FCtl3D) params.ExStyle |= WS_EX_CLIENTEDGE;
+  else params.Style |= WS_BORDER;
+}
+
+void TCustomEdit::SetText(std::wstring_view text) {
+  // Win32 reports a change even for the same text: compare first.
+  if (Text() == text) return;
+  TWinControl::SetText(text);
+  if (Handle()) CheckChanged();
+  else {
+    FLastText.assign(text);
+    Change();
+  }
+}
+
+void TCustomEdit::SetReadOnly(bool readOnly) {
+  FReadOnly = readOnly;
+  if (Handle()) SendMessageW(Handle(), EM_SETREADONLY, readOnly, 0);
+}
+
+void TCustomEdit::SelectAll() {
+  if (Handle()) SendMessageW(Handle(), EM_SETSEL, 0, -1);
+}
+
+bool TCustomEdit::CommandNotify(WORD code) {
+  if (code != EN_CHANGE) return false;
+  CheckChanged();
+  return true;
+}
+
+void TCustomEdit::CheckChanged() {
+  std::wstring now = Text();
+  if (now == FLastText) return;
+  FLastText = std::move(now);
+  Change();
+}
+
+void TCustomEdit::Change() {
+  if (OnChange) OnChange(this);
+}
+
+LRESULT TCustomEdit::BaseKeyDown(WPARAM wParam, LPARAM lParam) {
+  WORD key = static_cast<WORD>(wParam);
+  if (OnKeyDown) {
+    UINT shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= MK_SHIFT;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= MK_CONTROL;
+    OnKeyDown(this, key, shift);
+    if (key == 0) return 0;
+  }
+  return DefaultHandler(WM_KEYDOWN, key, lParam);
+}
+
+LRESULT TCustomEdit::BaseChar(WPARAM wParam, LPARAM lParam) {
+  wchar_t key = static_cast<wchar_t>(wParam);
+  if (OnKeyPress) {
+    OnKeyPress(this, key);
+    if (key == 0) return 0;
+  }
+  return DefaultHandler(WM_CHAR, key, lParam);
+}
+
+bool TCustomEdit::ReadProperty(const std::string& name, const layout::Value& value) {
+  if (name == "ReadOnly") FReadOnly = AsBool(value);
+  else if (name == "AutoSelect") FAutoSelect = AsBool(value);
+  else if (name == "Ctl3D") FCtl3D = AsBool(value);
+  else return TWinControl::ReadProperty(name, value);
+  return true;
+}

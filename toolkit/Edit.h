@@ -1,0 +1,42 @@
+#pragma once
+// The edit control base: one text, with a change event raised once for every
+// real change of the text, whatever its cause.
+
+#include "Control.h"
+
+class TCustomEdit : public TWinControl {
+ public:
+  explicit TCustomEdit(TComponent* owner);
+
+  void SetText(std::wstring_view text) override;
+
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool readOnly);
+  bool AutoSelect() const { return FAutoSelect; }
+  void SetAutoSelect(bool autoSelect) { FAutoSelect = autoSelect; }
+  bool Ctl3D() const { return FCtl3D; }
+  void SelectAll();
+
+  TNotifyEvent OnChange;
+  std::function<void(TComponent* sender, WORD& key, UINT shift)> OnKeyDown;
+  std::function<void(TComponent* sender, wchar_t& key)> OnKeyPress;
+
+  bool ReadProperty(const std::string& name, const layout::Value& value) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  bool CommandNotify(WORD code) override;
+  // Raises OnChange if the window's text differs from the last one seen.
+  void CheckChanged();
+  virtual void Change();
+  // Key-down and character processing of the base: the events, then the
+  // control's own handling. Return the handler's result.
+  LRESULT BaseKeyDown(WPARAM wParam, LPARAM lParam);
+  LRESULT BaseChar(WPARAM wParam, LPARAM lParam);
+
+ private:
+  std::wstring FLastText;
+  bool FReadOnly = false;
+  bool FAutoSelect = true;
+  bool FCtl3D = true;
+};
