@@ -29,31 +29,30 @@ class TAboutDriver {
   // The shown About dialog of this thread, or null.
   static TFAbout* ShownDialog() {
     TFAbout* found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM data) -> BOOL {
-          auto* dialog = dynamic_cast<TFAbout*>(TWinControl::FromHandle(hwnd));
-          if (dialog && IsWindowVisible(hwnd)) *reinterpret_cast<TFAbout**>(data) = dialog;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), FindShown, reinterpret_cast<LPARAM>(&found));
     return found;
   }
 
   // Whether any About dialog window still exists on this thread.
   static bool AnyDialogWindow() {
     bool any = false;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM data) -> BOOL {
-          if (dynamic_cast<TFAbout*>(TWinControl::FromHandle(hwnd))) *reinterpret_cast<bool*>(data) = true;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&any));
+    EnumThreadWindows(GetCurrentThreadId(), FindAny, reinterpret_cast<LPARAM>(&any));
     return any;
   }
 
  private:
+  // Window enumeration callbacks: the platform's calling convention, which a
+  // lambda does not have on i686.
+  static BOOL CALLBACK FindShown(HWND hwnd, LPARAM data) {
+    auto* dialog = dynamic_cast<TFAbout*>(TWinControl::FromHandle(hwnd));
+    if (dialog && IsWindowVisible(hwnd)) *reinterpret_cast<TFAbout**>(data) = dialog;
+    return TRUE;
+  }
+  static BOOL CALLBACK FindAny(HWND hwnd, LPARAM data) {
+    if (dynamic_cast<TFAbout*>(TWinControl::FromHandle(hwnd))) *reinterpret_cast<bool*>(data) = true;
+    return TRUE;
+  }
+
   static TAboutDriver*& Current() {
     static TAboutDriver* current = nullptr;
     return current;

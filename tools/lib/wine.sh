@@ -8,7 +8,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # run under 64-bit Wine instead.
 brelix_host_preset() {
   if [ -n "${BRELIX_PRESET:-}" ]; then echo "$BRELIX_PRESET"; return; fi
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32-test; else echo win64; fi
 }
 
 # wine_env PRESET: exports the Wine environment for that build.
@@ -18,7 +18,7 @@ wine_env() {
   export WINEPREFIX="${BRELIX_WINEPREFIX:-$ROOT/build/$preset/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ "$preset" = win32 ]; then
+  if [ "$preset" != win64 ]; then
     export WINEARCH=win32 WINE=/usr/lib/wine/wine
   else
     export WINEARCH=win64 WINE=/usr/lib/wine/wine64
