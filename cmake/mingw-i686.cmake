@@ -1,13 +1,7 @@
-# Cross build of the shipped program for Windows (i686) with MinGW-w64. The
-# win32 thread model keeps the runtime on APIs that Windows XP has (the posix
-# one pulls in winpthread, which imports GetTickCount64).
-set(CMAKE_SYSTEM_NAME Windows)
+# The shipped program: i686 with the win32 thread model, which keeps the
+# runtime on APIs that Windows XP has (the posix one pulls in winpthread, and
+# with it GetTickCount64).
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(THREAD_MODEL win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

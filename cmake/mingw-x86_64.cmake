@@ -1,12 +1,6 @@
-# Cross build for Windows (x86_64) with MinGW-w64 (the posix thread model, which
-# GoogleTest needs for std::mutex).
-set(CMAKE_SYSTEM_NAME Windows)
+# x86-64 for the Windows tests where 32-bit code cannot run: the posix thread
+# model, which GoogleTest needs for std::mutex.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(THREAD_MODEL posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -6,6 +6,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "hh_library.h"
+
 namespace {
 
 // In-process server of the HTML Help control class: its default value names
@@ -17,11 +19,6 @@ struct TRegKeyCloser {
   void operator()(HKEY key) const { RegCloseKey(key); }
 };
 using TRegKey = std::unique_ptr<std::remove_pointer_t<HKEY>, TRegKeyCloser>;
-
-struct TLibraryFreer {
-  void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-using TLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, TLibraryFreer>;
 
 // The engine, one per process: the library and the entries found in it.
 struct THelpEngineState {

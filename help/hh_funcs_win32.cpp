@@ -7,6 +7,7 @@
 
 #include "hh.h"
 #include "hh_funcs_buffer.h"
+#include "hh_library.h"
 
 // The image this code is linked into: the module that holds the probe.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
@@ -112,14 +113,29 @@ bool TWin32HelpPlatform::AppendToFile(const std::string& path, std::string_view 
 }
 
 std::optional<TFileVersionWords> TWin32HelpPlatform::FileVersionWords(const std::string& path) {
+  // version.dll is not among the libraries Windows always takes from the
+  // system folder: load it from there by its full path, so that a file of the
+  // same name beside the program is never the one used.
+  const std::string systemDirectory = SystemDirectory();
+  if (systemDirectory.empty()) return std::nullopt;
+  const TLibrary version(LoadLibraryA((systemDirectory + "\\version.dll").c_str()));
+  if (!version) return std::nullopt;
+  using SizeFn = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+  using InfoFn = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+  using QueryFn = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+  const auto getSize = reinterpret_cast<SizeFn>(reinterpret_cast<void*>(GetProcAddress(version.get(), "GetFileVersionInfoSizeA")));
+  const auto getInfo = reinterpret_cast<InfoFn>(reinterpret_cast<void*>(GetProcAddress(version.get(), "GetFileVersionInfoA")));
+  const auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(GetProcAddress(version.get(), "VerQueryValueA")));
+  if (!getSize || !getInfo || !query) return std::nullopt;
+
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  const DWORD size = getSize(path.c_str(), &ignored);
   if (size == 0) return std::nullopt;
   std::vector<char> block(size, '\0');
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return std::nullopt;
+  if (!getInfo(path.c_str(), 0, size, block.data())) return std::nullopt;
   void* fixed = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(block.data(), "\\", &fixed, &length) || !fixed) return std::nullopt;
+  if (!query(block.data(), "\\", &fixed, &length) || !fixed) return std::nullopt;
   // A damaged resource may hold a shorter block than it claims.
   if (length < sizeof(VS_FIXEDFILEINFO)) return std::nullopt;
   const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);

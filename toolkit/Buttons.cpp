@@ -64,38 +64,29 @@ void TSpeedButton::PaintButton(HDC dc) {
 }
 
 void DrawTransparentBitmap(HDC dc, HBITMAP bitmap, int srcX, int width, int height, int x, int y) {
-  HDC image = CreateCompatibleDC(dc);
-  HDC mask = CreateCompatibleDC(dc);
-  {
-    TSelectObject selectImage(image, bitmap);
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    TBitmapHandle maskBitmap(CreateBitmap(width, height, 1, 1, nullptr));
-    TSelectObject selectMask(mask, maskBitmap.Get());
-    const COLORREF transparent = GetPixel(image, 0, info.bmHeight - 1);
-    // The mask is white where the image has the transparent colour.
-    SetBkColor(image, transparent);
-    BitBlt(mask, 0, 0, width, height, image, srcX, 0, SRCCOPY);
-    // Copy of the image with the transparent colour turned black.
-    TBitmapHandle colour(CreateCompatibleBitmap(dc, width, height));
-    HDC work = CreateCompatibleDC(dc);
-    {
-      TSelectObject selectWork(work, colour.Get());
-      BitBlt(work, 0, 0, width, height, image, srcX, 0, SRCCOPY);
-      // Mask bits 1 (transparent) become the background colour, black.
-      SetBkColor(work, RGB(0, 0, 0));
-      SetTextColor(work, RGB(255, 255, 255));
-      BitBlt(work, 0, 0, width, height, mask, 0, 0, SRCAND);
-      // Punch the shape out of the destination, then put the image in.
-      const COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
-      const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-      BitBlt(dc, x, y, width, height, mask, 0, 0, SRCAND);
-      BitBlt(dc, x, y, width, height, work, 0, 0, SRCPAINT);
-      SetBkColor(dc, oldBk);
-      SetTextColor(dc, oldText);
-    }
-    DeleteDC(work);
-  }
-  DeleteDC(mask);
-  DeleteDC(image);
+  TMemoryDC image(dc), mask(dc), work(dc);
+  TSelectObject selectImage(image.Get(), bitmap);
+  BITMAP info{};
+  GetObjectW(bitmap, sizeof info, &info);
+  TBitmapHandle maskBitmap(CreateBitmap(width, height, 1, 1, nullptr));
+  TSelectObject selectMask(mask.Get(), maskBitmap.Get());
+  const COLORREF transparent = GetPixel(image.Get(), 0, info.bmHeight - 1);
+  // The mask is white where the image has the transparent colour.
+  SetBkColor(image.Get(), transparent);
+  BitBlt(mask.Get(), 0, 0, width, height, image.Get(), srcX, 0, SRCCOPY);
+  // A copy of the image with the transparent colour turned black: mask bits
+  // 1 become the background colour, black.
+  TBitmapHandle colour(CreateCompatibleBitmap(dc, width, height));
+  TSelectObject selectWork(work.Get(), colour.Get());
+  BitBlt(work.Get(), 0, 0, width, height, image.Get(), srcX, 0, SRCCOPY);
+  SetBkColor(work.Get(), RGB(0, 0, 0));
+  SetTextColor(work.Get(), RGB(255, 255, 255));
+  BitBlt(work.Get(), 0, 0, width, height, mask.Get(), 0, 0, SRCAND);
+  // Punch the shape out of the destination, then put the image in.
+  const COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
+  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  BitBlt(dc, x, y, width, height, mask.Get(), 0, 0, SRCAND);
+  BitBlt(dc, x, y, width, height, work.Get(), 0, 0, SRCPAINT);
+  SetBkColor(dc, oldBk);
+  SetTextColor(dc, oldText);
 }

@@ -3,54 +3,8 @@
 
 #include <windows.h>
 
-#include <utility>
-
 #include "Control.h"
 #include "Graphics.h"
-
-// Destroys an icon that the program made or loaded for itself (never a
-// shared one).
-class TIconHandle {
- public:
-  TIconHandle() = default;
-  explicit TIconHandle(HICON icon) : FIcon(icon) {}
-  ~TIconHandle() { Reset(); }
-  TIconHandle(TIconHandle&& other) noexcept : FIcon(std::exchange(other.FIcon, nullptr)) {}
-  TIconHandle& operator=(TIconHandle&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      FIcon = std::exchange(other.FIcon, nullptr);
-    }
-    return *this;
-  }
-  TIconHandle(const TIconHandle&) = delete;
-  TIconHandle& operator=(const TIconHandle&) = delete;
-
-  HICON Get() const { return FIcon; }
-  explicit operator bool() const { return FIcon != nullptr; }
-  void Reset(HICON icon = nullptr) {
-    if (FIcon) DestroyIcon(FIcon);
-    FIcon = icon;
-  }
-
- private:
-  HICON FIcon = nullptr;
-};
-
-// A memory DC compatible with another, deleted at the end of its scope.
-class TMemoryDC {
- public:
-  explicit TMemoryDC(HDC compatible) : FDC(CreateCompatibleDC(compatible)) {}
-  ~TMemoryDC() {
-    if (FDC) DeleteDC(FDC);
-  }
-  TMemoryDC(const TMemoryDC&) = delete;
-  TMemoryDC& operator=(const TMemoryDC&) = delete;
-  HDC Get() const { return FDC; }
-
- private:
-  HDC FDC;
-};
 
 // Shows one picture, a bitmap or an icon, at its top-left corner, unscaled.
 // With AutoSize it takes the picture's size.

@@ -6,33 +6,55 @@
 #include <string>
 #include <utility>
 
-// Deletes a GDI object (pen, brush, font, bitmap, region) when it goes.
-template <class H>
-class TGdiObject {
+// Owns one handle and frees it with `Free` when it goes.
+template <class H, class Free>
+class THandle {
  public:
-  TGdiObject() = default;
-  explicit TGdiObject(H handle) : FHandle(handle) {}
-  ~TGdiObject() { Reset(); }
-  TGdiObject(TGdiObject&& other) noexcept : FHandle(std::exchange(other.FHandle, nullptr)) {}
-  TGdiObject& operator=(TGdiObject&& other) noexcept {
+  THandle() = default;
+  explicit THandle(H handle) : FHandle(handle) {}
+  ~THandle() { Reset(); }
+  THandle(THandle&& other) noexcept : FHandle(std::exchange(other.FHandle, nullptr)) {}
+  THandle& operator=(THandle&& other) noexcept {
     if (this != &other) {
       Reset();
       FHandle = std::exchange(other.FHandle, nullptr);
     }
     return *this;
   }
-  TGdiObject(const TGdiObject&) = delete;
-  TGdiObject& operator=(const TGdiObject&) = delete;
+  THandle(const THandle&) = delete;
+  THandle& operator=(const THandle&) = delete;
 
   H Get() const { return FHandle; }
   explicit operator bool() const { return FHandle != nullptr; }
   void Reset(H handle = nullptr) {
-    if (FHandle) DeleteObject(FHandle);
+    if (FHandle) Free{}(FHandle);
     FHandle = handle;
   }
 
  private:
   H FHandle = nullptr;
+};
+
+struct TDeleteGdiObject {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct TDestroyIcon {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct TDeleteDC {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
+// A pen, brush, font, bitmap or region.
+template <class H>
+using TGdiObject = THandle<H, TDeleteGdiObject>;
+// An icon that the program made or loaded for itself (never a shared one).
+using TIconHandle = THandle<HICON, TDestroyIcon>;
+
+// A memory DC compatible with another (null: with the screen).
+class TMemoryDC : public THandle<HDC, TDeleteDC> {
+ public:
+  explicit TMemoryDC(HDC compatible) : THandle(CreateCompatibleDC(compatible)) {}
 };
 
 using TFontHandle = TGdiObject<HFONT>;
