@@ -31,10 +31,6 @@ check "dialog hidden" "1" "$(drive wait-window "Configuration" 300 >/dev/null; e
 check "last tile" "yes" "$(drive tile "$TITLE" 39 >/dev/null && echo yes || echo no)"
 import -window root "$ARTIFACTS/config-applied.png"
 
-xdotool key alt+f
-sleep 0.4
-xdotool key q
-timeout 20 tail --pid="$BRELIX_PID" -f /dev/null
-wait "$BRELIX_PID" 2>/dev/null
-check "exit code" "0" "$?"
+quit_from_menu
+check_clean_exit
 finish

@@ -27,14 +27,7 @@ check "the game is still running" "yes" "$(kill -0 "$BRELIX_PID" 2>/dev/null && 
 # Fichier > Quitter, with the game's window brought back to the front.
 drive activate "$TITLE"
 sleep 0.5
-xdotool key alt+f
-sleep 0.5
-xdotool key q
+quit_from_menu
 check "help window closed" "0" "$(drive gone-class "$HELP_CLASS" 10000; echo $?)"
-rc=0
-timeout 20 tail --pid="$BRELIX_PID" -f /dev/null || rc=timeout
-wait "$BRELIX_PID" 2>/dev/null
-code=$?
-check "program ended" "0" "$rc"
-check "exit code" "0" "$code"
+check_clean_exit
 finish

@@ -25,6 +25,23 @@ start_brelix() {
   BRELIX_PID=$!
 }
 
+# Fichier > Quitter through the menu's own keyboard interface.
+quit_from_menu() {
+  xdotool key alt+f
+  sleep 0.5
+  xdotool key q
+}
+
+# Waits for Brelix to end and checks that it ended with exit code 0.
+check_clean_exit() {
+  local rc=0 code
+  timeout 20 tail --pid="$BRELIX_PID" -f /dev/null || rc=timeout
+  wait "$BRELIX_PID" 2>/dev/null
+  code=$?
+  check "program ended" "0" "$rc"
+  check "exit code" "0" "$code"
+}
+
 finish() {
   if [ -n "${BRELIX_PID:-}" ] && kill -0 "$BRELIX_PID" 2>/dev/null; then kill "$BRELIX_PID"; fi
   [ "$failures" -eq 0 ]

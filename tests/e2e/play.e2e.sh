@@ -17,14 +17,6 @@ read -r nx ny < <(drive tile "$TITLE" 24)
 check "tile 24 moved right" "yes" "$([ "${nx:-0}" -gt "$tx" ] && [ "${ny:-0}" -eq "$ty" ] && echo yes || echo no)"
 import -window root "$ARTIFACTS/play.png"
 
-# Fichier > Quitter through the menu's own keyboard interface.
-xdotool key alt+f
-sleep 0.5
-xdotool key q
-rc=0
-timeout 20 tail --pid="$BRELIX_PID" -f /dev/null || rc=timeout
-wait "$BRELIX_PID" 2>/dev/null
-code=$?
-check "program ended" "0" "$rc"
-check "exit code" "0" "$code"
+quit_from_menu
+check_clean_exit
 finish
