@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Strings.h"
+#include "resource.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ TIconHandle ApplicationIcon() {
 
 TFAbout::TFAbout(TComponent* owner, TMemorySource memory)
     : TForm(owner),
-      Button1((LoadLayout(L"ABOUTFORM"), Find<TButton>(L"Button1"))),
+      Button1((LoadLayout(LAYOUT_ABOUTFORM), Find<TButton>(L"Button1"))),
       Image1(Find<TImage>(L"Image1")),
       lblPhysMem(Find<TLabel>(L"lblPhysMem")),
       lblPhysRes(Find<TLabel>(L"lblPhysRes")),

@@ -23,8 +23,9 @@ class TForm : public TWinControl {
   ~TForm() override;
 
   // Reads a layout (an RCDATA resource, or its text) and creates the window
-  // hidden. Derived forms call it from their constructor, then attach their
-  // handlers, then run their creation handler.
+  // hidden. Derived forms call it in their first member initialiser, so that
+  // the references to their components can be bound right after it; then
+  // they attach their handlers and run their creation handler.
   void LoadLayout(const wchar_t* resourceName);
   void LoadLayoutText(std::string_view text);
 
