@@ -67,10 +67,10 @@ void TForm1::Rsoudre1Click(TComponent*) { FBoard.Rsoudre1Click(); }
 void TForm1::Rubriquesdelaide1Click(TComponent*) {
   THtmlHelpA htmlHelp = HtmlHelp();
   if (!htmlHelp) {
-    Application().MessageBox(Handle(),
-                             L"L'aide ne peut pas être affichée : le moteur d'aide HTML de Windows "
-                             L"(HTML Help) n'est pas installé sur cet ordinateur.",
-                             Application().Title(), MB_OK | MB_ICONINFORMATION);
+    Application().ShowMessageBox(Handle(),
+                                 L"L'aide ne peut pas être affichée : le moteur d'aide HTML de Windows "
+                                 L"(HTML Help) n'est pas installé sur cet ordinateur.",
+                                 Application().Title(), MB_OK | MB_ICONINFORMATION);
     return;
   }
   // The viewer belongs to the desktop, so it stays usable beside the game.
@@ -114,5 +114,5 @@ void TForm1::DestroyTileButton(TTileButton* button) { FreeComponent(button); }
 void TForm1::SetMoveStatus(std::wstring_view text) { StatusBar1.SetPanelText(0, text); }
 
 void TForm1::ShowCongratulation(std::wstring_view text, std::wstring_view caption) {
-  Application().MessageBox(Handle(), std::wstring(text), std::wstring(caption), MB_OK);
+  Application().ShowMessageBox(Handle(), std::wstring(text), std::wstring(caption), MB_OK);
 }

@@ -112,6 +112,15 @@ void TSpinEdit::Resized() {
   UpdateTextArea();
 }
 
+void TSpinEdit::RepaintPair() {
+  // The edit control paints its background and frame over its child windows
+  // (themed edits ignore WS_CLIPCHILDREN), so the arrows are drawn again
+  // after every paint of the edit.
+  if (FArrows->Handle() && FArrows->Visible())
+    RedrawWindow(FArrows->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  DrawPairFrame();
+}
+
 void TSpinEdit::DrawPairFrame() {
   // Without visual styles the pair sits in a sunken frame drawn around it.
   if (FThemedAtCreation || !Ctl3D() || !FArrows->Visible()) return;
@@ -133,6 +142,7 @@ LRESULT TSpinEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return code;
     }
     case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:  // the same keys with Alt held
       if (wParam == VK_UP) StepUp(this);
       else if (wParam == VK_DOWN) StepDown(this);
       else if (wParam == VK_DELETE && !EditorEnabled) {
@@ -140,7 +150,7 @@ LRESULT TSpinEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         Application().Beep();
         return 0;
       }
-      return BaseKeyDown(wParam, lParam);
+      return BaseKeyDown(msg, wParam, lParam);
     case WM_CHAR:
       if (!AcceptsChar(static_cast<wchar_t>(wParam))) {
         Application().Beep();
@@ -169,9 +179,10 @@ LRESULT TSpinEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (ClampValue(value) != value) SetValue(value);
       return result;
     }
+    case WM_NCPAINT:
     case WM_PAINT: {
       const LRESULT result = TCustomEdit::WndProc(msg, wParam, lParam);
-      DrawPairFrame();
+      RepaintPair();
       return result;
     }
     default:

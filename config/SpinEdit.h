@@ -46,6 +46,7 @@ class TSpinEdit : public TCustomEdit {
 
  private:
   bool EditingAllowed() const { return EditorEnabled && !ReadOnly(); }
+  void RepaintPair();
   void DrawPairFrame();
 
   TSpinButton* FArrows = nullptr;

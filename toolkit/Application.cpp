@@ -89,14 +89,13 @@ void TApplication::HandleException() noexcept {
     } catch (...) {
       text = L"Erreur inattendue.";
     }
-    MessageBox(GetActiveWindow(), text, FTitle, MB_OK | MB_ICONERROR);
+    ShowMessageBox(GetActiveWindow(), text, FTitle, MB_OK | MB_ICONERROR);
   } catch (...) {
     // Nothing more can be reported.
   }
 }
 
-int TApplication::MessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
-  if (FMessageBoxHook) return FMessageBoxHook(owner, text, caption, flags);
+int TApplication::ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
   return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
 }
 

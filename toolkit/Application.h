@@ -1,6 +1,6 @@
 #pragma once
 // The application object: title, main window, the message loop, the one
-// application-wide error handler, and the seams tests use (beep, message box).
+// application-wide error handler, message boxes and the beep.
 
 #include <windows.h>
 
@@ -11,8 +11,6 @@ class TForm;
 
 class TApplication {
  public:
-  using MessageBoxHook = std::function<int(HWND owner, const std::wstring& text,
-                                           const std::wstring& caption, UINT flags)>;
   using BeepHook = std::function<void(UINT type)>;
 
   // One application object per process; it must outlive every window.
@@ -45,10 +43,12 @@ class TApplication {
   // with the title. Call only from inside a catch block.
   void HandleException() noexcept;
 
-  // Seams: every message box and beep of the program goes through these.
-  int MessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags);
+  // Every message box of the program: always the platform's own, so that
+  // tests see and answer the real window.
+  int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags);
+  // Every beep of the program. A beep leaves nothing a test could see from
+  // outside, so it alone keeps a hook, for tests to count beeps.
   void Beep(UINT type = MB_OK);
-  void SetMessageBoxHook(MessageBoxHook hook) { FMessageBoxHook = std::move(hook); }
   void SetBeepHook(BeepHook hook) { FBeepHook = std::move(hook); }
 
   // Routes keyboard navigation (Tab, Alt+letter) of the active form.
@@ -59,7 +59,6 @@ class TApplication {
   std::wstring FTitle;
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
-  MessageBoxHook FMessageBoxHook;
   BeepHook FBeepHook;
 };
 

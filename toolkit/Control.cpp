@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "Application.h"
 #include "Forms.h"
@@ -319,7 +320,10 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_CAPTURECHANGED:
-      FMouseCapture = nullptr;
+      // Another window took the mouse while a graphic child held it: the
+      // child is told the button went up away from it, so a pressed arrow
+      // shows raised again and stops repeating, without a click.
+      if (TControl* target = std::exchange(FMouseCapture, nullptr)) target->MouseUp(TMouseButton::Left, 0, -1, -1);
       break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {

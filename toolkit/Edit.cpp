@@ -53,7 +53,7 @@ void TCustomEdit::Change() {
   if (OnChange) OnChange(this);
 }
 
-LRESULT TCustomEdit::BaseKeyDown(WPARAM wParam, LPARAM lParam) {
+LRESULT TCustomEdit::BaseKeyDown(UINT msg, WPARAM wParam, LPARAM lParam) {
   WORD key = static_cast<WORD>(wParam);
   if (OnKeyDown) {
     UINT shift = 0;
@@ -62,7 +62,7 @@ LRESULT TCustomEdit::BaseKeyDown(WPARAM wParam, LPARAM lParam) {
     OnKeyDown(this, key, shift);
     if (key == 0) return 0;
   }
-  return DefaultHandler(WM_KEYDOWN, key, lParam);
+  return DefaultHandler(msg, key, lParam);
 }
 
 LRESULT TCustomEdit::BaseChar(WPARAM wParam, LPARAM lParam) {

@@ -29,9 +29,10 @@ class TCustomEdit : public TWinControl {
   // Raises OnChange if the window's text differs from the last one seen.
   void CheckChanged();
   virtual void Change();
-  // Key-down and character processing of the base: the events, then the
-  // control's own handling. Return the handler's result.
-  LRESULT BaseKeyDown(WPARAM wParam, LPARAM lParam);
+  // Key-down (WM_KEYDOWN or WM_SYSKEYDOWN) and character processing of the
+  // base: the events, then the control's own handling. Return the handler's
+  // result.
+  LRESULT BaseKeyDown(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT BaseChar(WPARAM wParam, LPARAM lParam);
 
  private:

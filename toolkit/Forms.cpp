@@ -175,8 +175,7 @@ void TForm::SetClientSize(int width, int height) {
 }
 
 void TForm::ApplyCentering() {
-  if (FShownOnce) return;
-  FShownOnce = true;
+  // Centred every time it is shown, wherever it was moved to before.
   if (FPosition != TPosition::ScreenCenter) return;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;

@@ -69,7 +69,6 @@ class TForm : public TWinControl {
   TBorderStyle FBorderStyle = TBorderStyle::Sizeable;
   bool FMinimizeBox = true, FMaximizeBox = true, FSystemMenu = true;
   int FClientWidth = -1, FClientHeight = -1;
-  bool FShownOnce = false;
   bool FModal = false;
   int FModalResult = mrNone;
   HWND FLastFocus = nullptr;

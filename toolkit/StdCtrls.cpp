@@ -22,6 +22,15 @@ bool TButton::CommandNotify(WORD code) {
   return true;
 }
 
+LRESULT TButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) {
+    // As in any dialog, the focused push button is the default one: drawn so,
+    // and clicked by Enter through the dialog navigation.
+    SendMessageW(Handle(), BM_SETSTYLE, msg == WM_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
+  return TWinControl::WndProc(msg, wParam, lParam);
+}
+
 bool TButton::ReadProperty(const std::string& name, const layout::Value& value) {
   return TWinControl::ReadProperty(name, value);
 }

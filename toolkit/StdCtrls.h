@@ -11,6 +11,7 @@ class TButton : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   bool CommandNotify(WORD code) override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 // A static text; sized to its text when AutoSize is on.

@@ -44,6 +44,26 @@ class TPixelCapture {
     GdiFlush();
   }
 
+  // The window's client area as it stands on the screen now: what the
+  // player sees, whoever painted it.
+  void CopyScreen(HWND hwnd) {
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    HDC screen = GetDC(nullptr);
+    BitBlt(FDC.Get(), 0, 0, FWidth, FHeight, screen, origin.x, origin.y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    GdiFlush();
+  }
+
+  // How many pixels differ from those of another capture of the same size.
+  int CountDifferences(const TPixelCapture& other) const {
+    int n = 0;
+    for (int y = 0; y < FHeight; ++y)
+      for (int x = 0; x < FWidth; ++x)
+        if (Pixel(x, y) != other.Pixel(x, y)) ++n;
+    return n;
+  }
+
   COLORREF Pixel(int x, int y) const {
     const std::uint32_t bgr = FBits[static_cast<std::size_t>(y) * static_cast<std::size_t>(FWidth) + static_cast<std::size_t>(x)];
     return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);

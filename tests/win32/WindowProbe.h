@@ -80,23 +80,13 @@ inline void RealClick(HWND hwnd) {
   Pump(100);
 }
 
-// Captures every message box and beep of the program while it lives.
-struct TBoxRecorder {
-  struct Box {
-    std::wstring Text, Caption;
-    UINT Flags;
-  };
-  std::vector<Box> Boxes;
-  int Beeps = 0;
-  TBoxRecorder() {
-    Application().SetMessageBoxHook([this](HWND, const std::wstring& text, const std::wstring& caption, UINT flags) {
-      Boxes.push_back({text, caption, flags});
-      return IDOK;
-    });
-    Application().SetBeepHook([this](UINT) { ++Beeps; });
-  }
-  ~TBoxRecorder() {
-    Application().SetMessageBoxHook(nullptr);
-    Application().SetBeepHook(nullptr);
-  }
-};
+// A real key press, and one with a modifier held, through the input queue.
+inline void RealKey(BYTE key) {
+  keybd_event(key, 0, 0, 0);
+  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+}
+inline void RealKeyCombo(BYTE modifier, BYTE key) {
+  keybd_event(modifier, 0, 0, 0);
+  RealKey(key);
+  keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
+}

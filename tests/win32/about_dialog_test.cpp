@@ -15,6 +15,7 @@
 #include "MainForm.h"
 #include "PixelCapture.h"
 #include "Strings.h"
+#include "BoxAnswerer.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -49,7 +50,7 @@ void ExpectBounds(const TControl& control, int left, int top, int width, int hei
 // ------------------------------------------------------------- the dialog
 
 TEST(AboutDialog, IsBuiltFromItsLayoutAsTabled) {
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   TFAbout dialog(nullptr, HalfAGigabyte);
   HWND hwnd = dialog.Handle();
   EXPECT_EQ(WindowText(hwnd), L"A propos de...");
@@ -115,7 +116,7 @@ TEST(AboutDialog, IsBuiltFromItsLayoutAsTabled) {
 }
 
 TEST(AboutDialog, PaintsTheGrooveTheBannerAndTheIconInPlace) {
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   TFAbout dialog(nullptr, HalfAGigabyte);
   dialog.Show();
   Pump(150);  // the first paint settles the lines, the next draws them there
@@ -157,7 +158,7 @@ TEST(AboutDialog, PaintsTheGrooveTheBannerAndTheIconInPlace) {
 }
 
 TEST(AboutDialog, ShowsThePlatformsMemoryFigures) {
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   TFAbout dialog(nullptr);
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof status;
@@ -183,7 +184,7 @@ TEST(AboutDialog, ShowsThePlatformsMemoryFigures) {
 }
 
 TEST(AboutDialog, GroupsTheMemoryFigureWithTheUsersSeparator) {
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   TFAbout dialog(nullptr, HalfAGigabyte);
   ASSERT_FALSE(Separator().empty());
   EXPECT_EQ(WindowText(dialog.lblPhysMem.Handle()), L"Mémoire physique totale : 524" + Separator() + L"288 Ko");
@@ -198,7 +199,7 @@ struct TSeen {
   bool Visible = false;
 };
 
-TSeen Read(TFAbout& dialog, const TBoxRecorder& recorder) {
+TSeen Read(TFAbout& dialog, const TBeepCounter& recorder) {
   return {WindowText(dialog.Label1.Handle()), WindowText(dialog.Label2.Handle()),
           WindowText(dialog.Label3.Handle()), WindowText(dialog.lblPhysMem.Handle()), recorder.Beeps,
           IsWindowVisible(dialog.Handle()) != FALSE};
@@ -211,7 +212,7 @@ TEST(AboutBox, AFreshBoxShowsEmptyNameAndVersionAndTheNotice) {
   EXPECT_EQ(box.Copyright(), L"\u00A9 Brelix");
   box.SetMemorySource(HalfAGigabyte);
 
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   TSeen seen;
   TAboutDriver driver([&](TFAbout& dialog) {
     seen = Read(dialog, recorder);
@@ -239,7 +240,7 @@ TEST(AboutBox, TextsAreCutAtOneHundredCharacters) {
   box.SetCopyright(std::wstring(99, L'c') + L"\U0001F600" + L"x");
   EXPECT_EQ(box.Copyright(), std::wstring(99, L'c') + L"\U0001F600") << "a pair is one character, never split";
 
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   TSeen seen;
   TAboutDriver driver([&](TFAbout& dialog) {
     seen = Read(dialog, recorder);
@@ -257,7 +258,7 @@ TEST(AboutBox, EachShowingBeepsOnceAndReadsMemoryAfreshAndTheCloseBoxActsAsOk) {
     ++reads;
     return TMemoryFigures{reads * 1048576ull, 10};
   });
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   std::vector<TSeen> seen;
   int showing = 0;
   TAboutDriver driver([&](TFAbout& dialog) {
@@ -282,14 +283,16 @@ TEST(AboutBox, EachShowingBeepsOnceAndReadsMemoryAfreshAndTheCloseBoxActsAsOk) {
 
 TEST(AboutBox, ADialogThatCannotBeBuiltBeepsAndShowsNothing) {
   TAboutBox box(nullptr);
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
+  TBoxAnswerer boxes;
   TAboutDriver driver([](TFAbout& dialog) { ClickOk(dialog); });
 
   box.SetMemorySource([]() -> TMemoryFigures { throw std::runtime_error("no memory figures"); });
   EXPECT_NO_THROW(box.Execute());
   EXPECT_EQ(driver.Runs(), 0);
   EXPECT_FALSE(TAboutDriver::AnyDialogWindow());
-  EXPECT_TRUE(recorder.Boxes.empty()) << "no message either";
+  Pump(200);
+  EXPECT_EQ(boxes.Count(), 0u) << "no message either";
   // The dialog's own greeting came before the failure, then the failure's.
   EXPECT_EQ(recorder.Beeps, 2);
 
@@ -302,7 +305,7 @@ TEST(AboutBox, ADialogThatCannotBeBuiltBeepsAndShowsNothing) {
 TEST(AboutBox, GivesBackEveryHandleOfItsDialog) {
   TAboutBox box(nullptr);
   box.SetMemorySource(HalfAGigabyte);
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   HICON icon = nullptr;
   HBITMAP banner = nullptr;
   HFONT titleFont = nullptr;
@@ -325,7 +328,7 @@ TEST(AboutBox, TheMainWindowsMenuCommandShowsTheProgramsTexts) {
   main.Show();
   Pump(30);
   EXPECT_EQ(main.AboutBox1.ProductName(), L"Brelix");
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   TSeen seen;
   bool mainEnabled = true;
   TAboutDriver driver([&](TFAbout& dialog) {
@@ -341,6 +344,28 @@ TEST(AboutBox, TheMainWindowsMenuCommandShowsTheProgramsTexts) {
   EXPECT_FALSE(mainEnabled) << "the main window waits while the dialog is open";
   EXPECT_TRUE(IsWindowEnabled(main.Handle()));
   EXPECT_EQ(recorder.Beeps, 1);
+}
+
+TEST(AboutBox, EnterAndSpaceOnTheFocusedOkCloseIt) {
+  for (BYTE key : {static_cast<BYTE>(VK_RETURN), static_cast<BYTE>(VK_SPACE)}) {
+    SCOPED_TRACE(key);
+    TAboutBox box(nullptr);
+    box.SetMemorySource(HalfAGigabyte);
+    TBeepCounter beeps;
+    int ticks = 0;
+    bool okFocused = false;
+    TAboutDriver driver([&](TFAbout& dialog) {
+      if (ticks++ == 0) {
+        okFocused = dialog.Button1.Focused();
+        RealKey(key);
+      } else if (ticks == 50) {
+        ClickOk(dialog);  // the key did nothing: end the showing
+      }
+    });
+    box.Execute();
+    EXPECT_TRUE(okFocused);
+    EXPECT_LT(ticks, 50) << "the key closed the dialog";
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "AboutForm.h"
 #include "Strings.h"
+#include "BoxAnswerer.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -72,7 +73,7 @@ TEST(AboutLocaleChild, GroupsWithTheSeparatorOfItsLocale) {
   EXPECT_EQ(GetUserDefaultLCID(), locale);
   EXPECT_EQ(Separator(), std::wstring(1, separator));
 
-  TBoxRecorder recorder;
+  TBeepCounter recorder;
   TFAbout dialog(nullptr, [] { return TMemoryFigures{4294967295u, 0}; });
   EXPECT_EQ(WindowText(dialog.lblPhysMem.Handle()),
             std::wstring(L"Mémoire physique totale : 4") + separator + L"194" + separator + L"304 Ko");

@@ -8,6 +8,7 @@
 #include "Layout.h"
 #include "Menus.h"
 #include "StdCtrls.h"
+#include "BoxAnswerer.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -34,7 +35,7 @@ end
 )";
 
 TEST(ApplicationErrors, AnEscapedErrorIsShownWithTheTitleAndTheLoopGoesOn) {
-  TBoxRecorder boxes;
+  TBoxAnswerer boxes;
   TForm form(nullptr);
   form.LoadLayoutText(kSmallForm);
   auto& button = form.Find<TButton>(L"Button1");
@@ -42,17 +43,21 @@ TEST(ApplicationErrors, AnEscapedErrorIsShownWithTheTitleAndTheLoopGoesOn) {
   form.Find<TMenuItem>(L"Boom1").OnClick = [](TComponent*) { throw 42; };
   form.Show();
 
+  // The real error box, answered from outside.
   SendMessageW(button.Handle(), BM_CLICK, 0, 0);
-  ASSERT_EQ(boxes.Boxes.size(), 1u);
-  EXPECT_EQ(boxes.Boxes[0].Text, L"Échec du calcul");
-  EXPECT_EQ(boxes.Boxes[0].Caption, L"Brelix 1.0");
-  EXPECT_EQ(boxes.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  ASSERT_EQ(boxes.Count(), 1u);
+  const TShownBox error = boxes.Boxes()[0];
+  EXPECT_EQ(error.Text, L"Échec du calcul");
+  EXPECT_EQ(error.Caption, L"Brelix 1.0");
+  EXPECT_EQ(error.Icon, LoadIconW(nullptr, IDI_ERROR));
+  EXPECT_EQ(error.Buttons, std::vector<std::wstring>{L"OK"});
 
   // A menu command: the same handler, whatever was thrown.
   const UINT command = form.Find<TMenuItem>(L"Boom1").Command();
   SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
-  ASSERT_EQ(boxes.Boxes.size(), 2u);
-  EXPECT_EQ(boxes.Boxes[1].Caption, L"Brelix 1.0");
+  ASSERT_EQ(boxes.Count(), 2u);
+  EXPECT_EQ(boxes.Boxes()[1].Caption, L"Brelix 1.0");
+  EXPECT_EQ(boxes.Boxes()[1].Text, L"Erreur inattendue.");
 
   // The window still works afterwards.
   button.OnClick = [&](TComponent*) { form.SetText(L"encore"); };

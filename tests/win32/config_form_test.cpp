@@ -9,6 +9,7 @@
 
 #include "ConfigForm.h"
 #include "MainForm.h"
+#include "BoxAnswerer.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -65,15 +66,6 @@ class ConfigFormTest : public testing::Test {
     TScript script(std::move(steps));
     form1->Find<TMenuItem>(L"Configurer1").Click();
     EXPECT_TRUE(script.Done());
-  }
-  static void KeyPress(BYTE key) {
-    keybd_event(key, 0, 0, 0);
-    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-  }
-  static void KeyCombo(BYTE modifier, BYTE key) {
-    keybd_event(modifier, 0, 0, 0);
-    KeyPress(key);
-    keybd_event(modifier, 0, KEYEVENTF_KEYUP, 0);
   }
   int TileCount() { return static_cast<int>(ChildrenOfClass(form1->Handle(), L"Button").size()); }
 
@@ -206,20 +198,38 @@ TEST_F(ConfigFormTest, TwentyColumnsClampOnFocusLoss) {
 
 TEST_F(ConfigFormTest, TwentyStillInTheFieldAtAltCAppliesTen) {
   Configure({[&] { Type(form2->SpinEdit2, L"20"); },
-             [&] { KeyCombo(VK_MENU, 'C'); }});
+             [&] { RealKeyCombo(VK_MENU, 'C'); }});
   EXPECT_EQ(form1->Board().Cols(), 10);
   EXPECT_EQ(form1->Board().Rows(), 5);
   EXPECT_EQ(OuterSize(form1->Handle()).cx, 300);
 }
 
 TEST_F(ConfigFormTest, ATypedMovesValueStandsAndEnterClosesNothing) {
-  TBoxRecorder beeps;
+  TBeepCounter beeps;
   Configure({[&] { Type(form2->SpinEdit3, L"37"); },
-             [&] { KeyPress(VK_RETURN); },
+             [&] { RealKey(VK_RETURN); },
              [&] { EXPECT_TRUE(IsWindowVisible(form2->Handle())); },
-             [&] { KeyCombo(VK_MENU, 'C'); }});
+             [&] { RealKeyCombo(VK_MENU, 'C'); }});
   EXPECT_EQ(beeps.Beeps, 1);
   EXPECT_EQ(form1->Board().ShuffleMoves(), 37);
+}
+
+TEST_F(ConfigFormTest, ReopenedAfterBeingMovedItIsCentredAgain) {
+  const POINT centre{(GetSystemMetrics(SM_CXSCREEN) - 201) / 2, (GetSystemMetrics(SM_CYSCREEN) - 260) / 2};
+  auto position = [&] {
+    RECT r;
+    GetWindowRect(form2->Handle(), &r);
+    return POINT{r.left, r.top};
+  };
+  POINT first{}, second{};
+  Configure({[&] { first = position(); },
+             [&] { SetWindowPos(form2->Handle(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER); },
+             [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
+  Configure({[&] { second = position(); }, [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
+  EXPECT_EQ(first.x, centre.x);
+  EXPECT_EQ(first.y, centre.y);
+  EXPECT_EQ(second.x, centre.x);
+  EXPECT_EQ(second.y, centre.y);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "BoxAnswerer.h"
 #include "EngineRegistration.h"
 #include "MainForm.h"
 #include "WindowProbe.h"
@@ -30,7 +31,6 @@ class HelpActionsTest : public testing::Test {
   TEngineRegistration registration;
   TEngineLog log;
   TEngineUnloader unloader;
-  TBoxRecorder boxes;
   std::unique_ptr<TForm1> form;  // goes first, while the engine is loaded
 };
 
@@ -39,10 +39,12 @@ TEST_F(HelpActionsTest, OpensTheHelpFileBesideTheProgramWhateverTheCurrentDirect
   ShowForm();
   TScratchDirectory elsewhere("brelix_elsewhere");
   TCurrentDirectory current(elsewhere.Path());
+  TBoxAnswerer boxes;
   ClickHelp();
   EXPECT_EQ(log.Lines(), std::vector<std::string>{
                              AnsiCall(GetDesktopWindow(), TestBinDirectory() + "Brelix.chm", HH_DISPLAY_TOPIC, 0)});
-  EXPECT_TRUE(boxes.Boxes.empty());
+  Pump(200);
+  EXPECT_EQ(boxes.Count(), 0u);
 }
 
 TEST_F(HelpActionsTest, ClosingTheMainWindowClosesHelpWindowsBeforeTheEngineGoes) {
@@ -60,14 +62,17 @@ TEST_F(HelpActionsTest, WithoutAnEngineTheHelpCommandSaysSoAndCallsNothing) {
   // Nothing registered that exists, then an engine that lacks the ANSI entry.
   for (const std::string& engine : {StubEngine("no_such_engine"), StubEngine("brelix_stub_engine_wide")}) {
     SCOPED_TRACE(engine);
-    boxes.Boxes.clear();
     UseEngine(engine);
     ShowForm();
+    TBoxAnswerer boxes;
     ClickHelp();
-    ASSERT_EQ(boxes.Boxes.size(), 1u);
-    EXPECT_NE(boxes.Boxes[0].Text.find(L"HTML Help"), std::wstring::npos);
-    EXPECT_EQ(boxes.Boxes[0].Caption, L"Brelix 1.0");
-    EXPECT_EQ(boxes.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    ASSERT_EQ(boxes.Count(), 1u);
+    const TShownBox box = boxes.Boxes()[0];
+    EXPECT_NE(box.Text.find(L"HTML Help"), std::wstring::npos);
+    EXPECT_EQ(box.Caption, L"Brelix 1.0");
+    EXPECT_EQ(box.Icon, LoadIconW(nullptr, IDI_INFORMATION));
+    EXPECT_EQ(box.Buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_TRUE(IsWindowVisible(form->Handle())) << "the program goes on";
     form.reset();
     EXPECT_TRUE(log.Lines().empty());
     UnloadHelpEngine();

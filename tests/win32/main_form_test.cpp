@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "BoxAnswerer.h"
 #include "MainForm.h"
 #include "WindowProbe.h"
 
@@ -79,8 +80,8 @@ TEST_F(MainFormTest, RealClickOnTile24MovesItAndCounts) {
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 1");
 }
 
-TEST_F(MainFormTest, RestoringTheOrderInAGameCongratulatesOnce) {
-  TBoxRecorder boxes;
+TEST_F(MainFormTest, RestoringTheOrderInAGameShowsTheRealBoxOnceAndPlayGoesOn) {
+  TBoxAnswerer boxes;
   TBoard& board = form->Board();
   board.FreeBoard();
   board.SetConfiguration(2, 2, 10);
@@ -91,18 +92,28 @@ TEST_F(MainFormTest, RestoringTheOrderInAGameCongratulatesOnce) {
   // On 2 x 2 the three tiles only turn round: walking the gap round the
   // board puts them back in order within twelve moves.
   static const int kNext[] = {0, 2, 4, 1, 3};  // clockwise neighbour of a slot
-  for (int move = 0; move < 12 && boxes.Boxes.empty(); ++move) {
+  auto gapSlot = [&] {
     int gap = 1;
     while (board.Slot(gap).Tile != 0) ++gap;
-    SendMessageW(reinterpret_cast<TButton*>(board.Slot(kNext[gap]).TileButton)->Handle(), BM_CLICK, 0, 0);
-  }
-  ASSERT_EQ(boxes.Boxes.size(), 1u);
-  EXPECT_EQ(boxes.Boxes[0].Text, L"Vous avez réussi !");
-  EXPECT_EQ(boxes.Boxes[0].Caption, L"Félicitations");
-  EXPECT_EQ(boxes.Boxes[0].Flags, static_cast<UINT>(MB_OK));
+    return gap;
+  };
+  auto tileButton = [&](int slot) { return reinterpret_cast<TButton*>(board.Slot(slot).TileButton)->Handle(); };
+  for (int move = 0; move < 12 && boxes.Count() == 0; ++move) RealClick(tileButton(kNext[gapSlot()]));
+  ASSERT_EQ(boxes.Count(), 1u);
+  const TShownBox box = boxes.Boxes()[0];
+  EXPECT_EQ(box.Text, L"Vous avez réussi !");
+  EXPECT_EQ(box.Caption, L"Félicitations");
+  EXPECT_EQ(box.Icon, nullptr);
+  EXPECT_EQ(box.Buttons, std::vector<std::wstring>{L"OK"});
   EXPECT_FALSE(board.GameActive());
   const std::wstring count = StatusText(StatusBar(), 0);
   EXPECT_NE(count, L"Joués : 0");
+
+  // Play goes on, counted, with no further congratulation.
+  RealClick(tileButton(kNext[gapSlot()]));
+  EXPECT_NE(StatusText(StatusBar(), 0), count);
+  Pump(200);
+  EXPECT_EQ(boxes.Count(), 1u);
 }
 
 TEST_F(MainFormTest, SolveRestoresOrderKeepsCountAndLeavesNoWindowBehind) {

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "Forms.h"
+#include "PixelCapture.h"
 #include "SpinEdit.h"
 #include "StdCtrls.h"
+#include "BoxAnswerer.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -62,6 +64,18 @@ class SpinEditTest : public testing::Test {
     Pump(20);
   }
 
+  // Whether the screen shows the field's arrow pair as the pair paints it:
+  // nothing has drawn over it.
+  static bool ArrowsOnScreen(TSpinEdit& edit) {
+    Pump(60);
+    const TSpinButton& pair = edit.Arrows();
+    TPixelCapture painted(pair.Width(), pair.Height(), RGB(255, 0, 255));
+    painted.PrintClient(pair.Handle());
+    TPixelCapture screen(pair.Width(), pair.Height(), RGB(0, 255, 0));
+    screen.CopyScreen(pair.Handle());
+    return screen.CountDifferences(painted) == 0;
+  }
+
   std::unique_ptr<TForm> form;
   TSpinEdit* field = nullptr;
   TSpinEdit* other = nullptr;
@@ -96,7 +110,7 @@ TEST_F(SpinEditTest, ValueLivesInTheTextAndAssignmentsClamp) {
 }
 
 TEST_F(SpinEditTest, TypingFilterBeepsForRefusedCharactersEnterIncluded) {
-  TBoxRecorder beeps;
+  TBeepCounter beeps;
   field->SetFocus();
   field->SelectAll();
   Type(*field, L"4a 2");
@@ -108,8 +122,7 @@ TEST_F(SpinEditTest, TypingFilterBeepsForRefusedCharactersEnterIncluded) {
   // Enter through the dialog navigation as well: the field refuses it, no
   // button reacts.
   SetFocus(field->Handle());
-  keybd_event(VK_RETURN, 0, 0, 0);
-  keybd_event(VK_RETURN, 0, KEYEVENTF_KEYUP, 0);
+  RealKey(VK_RETURN);
   Pump(100);
   EXPECT_EQ(beeps.Beeps, 4);
   EXPECT_EQ(field->Text(), L"42");
@@ -258,7 +271,7 @@ TEST_F(SpinEditTest, PressingAnArrowFocusesTheFieldAndTheOldFieldClamps) {
 }
 
 TEST_F(SpinEditTest, ReadOnlyAndDisabledEditorRefuseWithBeeps) {
-  TBoxRecorder beeps;
+  TBeepCounter beeps;
   field->SetValue(5);
   field->SetReadOnly(true);
   Key(*field, VK_UP);
@@ -307,15 +320,15 @@ TEST_F(SpinEditTest, ReadOnlyAndDisabledEditorRefuseWithBeeps) {
 }
 
 TEST_F(SpinEditTest, AnErrorInARepeatedClickStopsTheTimerAndReachesTheHandler) {
-  TBoxRecorder boxes;
+  TBoxAnswerer boxes;
   field->OnChange = [](TComponent*) { throw std::runtime_error("Valeur refusée"); };
   Press(ArrowCentre(*field, true));
   Pump(700);
   MouseButton(MOUSEEVENTF_LEFTUP);
   Pump(50);
-  ASSERT_FALSE(boxes.Boxes.empty());
-  EXPECT_EQ(boxes.Boxes[0].Text, L"Valeur refusée");
-  EXPECT_EQ(boxes.Boxes[0].Flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  ASSERT_GE(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].Text, L"Valeur refusée");
+  EXPECT_EQ(boxes.Boxes()[0].Icon, LoadIconW(nullptr, IDI_ERROR));
   EXPECT_FALSE(field->Arrows().UpArrow().AutoRepeatTimer()->Enabled());
 }
 
@@ -375,6 +388,71 @@ TEST(SpinButtonAlone, KeyboardAndFocusMarkOfAStandalonePair) {
   SetFocus(form.Handle());
   Pump(30);
   EXPECT_FALSE(pair.UpArrow().ArrowFlags() & afFocusMark);
+}
+
+TEST_F(SpinEditTest, TheArrowsStayDrawnThroughFocusChangesTypingStepsAndClamps) {
+  field->MinValue = 2;
+  field->MaxValue = 10;
+  SetForegroundWindow(form->Handle());
+  field->SetFocus();
+  EXPECT_TRUE(ArrowsOnScreen(*field)) << "focus in";
+  RealKey('7');
+  EXPECT_TRUE(ArrowsOnScreen(*field)) << "typed";
+  RealKey('7');
+  RealKey(VK_TAB);  // 77 clamps to 10 on the way out
+  Pump(60);
+  EXPECT_EQ(field->Text(), L"10");
+  EXPECT_TRUE(other->Focused());
+  EXPECT_TRUE(ArrowsOnScreen(*field)) << "after Tab, the field left";
+  EXPECT_TRUE(ArrowsOnScreen(*other)) << "after Tab, the field entered";
+  RealKeyCombo(VK_SHIFT, VK_TAB);
+  Pump(60);
+  EXPECT_TRUE(field->Focused());
+  EXPECT_TRUE(ArrowsOnScreen(*field)) << "after Shift+Tab, the field entered";
+  EXPECT_TRUE(ArrowsOnScreen(*other)) << "after Shift+Tab, the field left";
+  RealKey(VK_DOWN);
+  Pump(60);
+  EXPECT_EQ(field->Text(), L"9");
+  EXPECT_TRUE(ArrowsOnScreen(*field)) << "stepped";
+  SendMessageW(field->Handle(), EM_SETSEL, 0, 1);
+  EXPECT_TRUE(ArrowsOnScreen(*field)) << "selection";
+}
+
+TEST_F(SpinEditTest, AltUpAndAltDownStepToo) {
+  field->SetValue(5);
+  SetForegroundWindow(form->Handle());
+  field->SetFocus();
+  RealKeyCombo(VK_MENU, VK_UP);
+  Pump(50);
+  EXPECT_EQ(field->Text(), L"6");
+  RealKeyCombo(VK_MENU, VK_DOWN);
+  RealKeyCombo(VK_MENU, VK_DOWN);
+  Pump(50);
+  EXPECT_EQ(field->Text(), L"4");
+  RealKeyCombo(VK_CONTROL, VK_UP);
+  Pump(50);
+  EXPECT_EQ(field->Text(), L"5");
+}
+
+TEST_F(SpinEditTest, ALostCaptureReleasesAHeldArrowWithoutAStep) {
+  field->SetValue(5);
+  int changes = 0;
+  field->OnChange = [&](TComponent*) { ++changes; };
+  TTimerSpeedButton& up = field->Arrows().UpArrow();
+  Press(ArrowCentre(*field, true));
+  ASSERT_EQ(up.State(), TButtonState::Down);
+  // Another window takes the mouse while the arrow is held.
+  SetCapture(form->Handle());
+  Pump(700);
+  EXPECT_EQ(up.State(), TButtonState::Up);
+  EXPECT_FALSE(up.AutoRepeatTimer()->Enabled());
+  EXPECT_EQ(field->Arrows().CaptureControl(), nullptr);
+  EXPECT_TRUE(ArrowsOnScreen(*field)) << "drawn raised again";
+  ReleaseCapture();
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(50);
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(field->Text(), L"5");
 }
 
 }  // namespace
