@@ -1,5 +1,5 @@
-# i686 for the Windows tests: the posix thread model, which GoogleTest needs
-# for std::mutex.
+# i686 for the Windows unit tests: the posix thread model, which GoogleTest
+# needs for std::mutex and std::thread.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
 set(THREAD_MODEL posix)

@@ -1,24 +1,31 @@
-# Shared by tools/run and tools/test: which Windows build this machine can run,
-# and a throwaway Wine prefix for it inside the build tree.
+# Shared by tools/run and tools/test: which Windows build this machine tests,
+# and a throwaway Wine prefix for each architecture inside the build tree.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# The shipped program is i686. Some kernels here cannot execute 32-bit code at
-# all (and so no 32-bit Wine); there the same sources are built for x86-64 and
-# run under 64-bit Wine instead.
-brelix_host_preset() {
-  if [ -n "${BRELIX_PRESET:-}" ]; then echo "$BRELIX_PRESET"; return; fi
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32-test; else echo win64; fi
-}
+# The architecture the Windows tests run on. The machines this project is
+# built on run only 64-bit code as a rule, so the x86-64 builds (the shipped
+# program's twin and the unit tests) are what runs by default.
+# BRELIX_TEST_ARCH=win32 runs the i686 builds instead, where 32-bit Wine runs.
+brelix_test_arch() { echo "${BRELIX_TEST_ARCH:-win64}"; }
 
-# wine_env PRESET: exports the Wine environment for that build.
+# Whether this machine runs 32-bit Windows programs (32-bit Wine).
+can_run_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# wine_env ARCH: exports the Wine environment for win32 or win64 programs (a
+# preset's name stands for its architecture).
 wine_env() {
-  local preset=$1
+  local arch
+  case "$1" in
+    win32*) arch=win32 ;;
+    win64*) arch=win64 ;;
+    *) echo "wine_env: unknown architecture '$1'" >&2; return 1 ;;
+  esac
   # BRELIX_WINEPREFIX lets several runs on one machine keep apart.
-  export WINEPREFIX="${BRELIX_WINEPREFIX:-$ROOT/build/$preset/wineprefix}"
+  export WINEPREFIX="${BRELIX_WINEPREFIX:-$ROOT/build/wine-$arch}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  if [ "$preset" != win64 ]; then
+  if [ "$arch" = win32 ]; then
     export WINEARCH=win32 WINE=/usr/lib/wine/wine
   else
     export WINEARCH=win64 WINE=/usr/lib/wine/wine64
@@ -26,9 +33,9 @@ wine_env() {
   export WINESERVER=/usr/lib/wine/wineserver
 }
 
-# wine_prefix PRESET: creates the prefix once (fonts, virtual desktop).
+# wine_prefix ARCH: creates the prefix once (fonts, virtual desktop).
 wine_prefix() {
-  wine_env "$1"
+  wine_env "$1" || return 1
   [ -f "$WINEPREFIX/.brelix-ready" ] && return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
