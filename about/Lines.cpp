@@ -27,13 +27,17 @@ void TLine::SetPoint(int& field, int value) {
   Invalidate();
 }
 
-void TLine::Paint(HDC dc) {
-  TSelectPenBrush canvas(dc, FPen, FBrush);
+void TLine::PrepareToPaint() {
+  // The end points come from the size at the start of the paint; a mode that
+  // fixes the line's thickness or holds far points settles on a new size,
+  // which asks for another paint.
   const TLinePaint plan = PlanLinePaint(FLine, FPoints, {Width(), Height()}, FPen.Width());
   FPoints = plan.Points;
-  // A new size asks for another paint; this one still draws what it planned,
-  // inside the old bounds.
   if (plan.Size != TLineSize{Width(), Height()}) SetBounds(Left(), Top(), plan.Size.Width, plan.Size.Height);
+}
+
+void TLine::Paint(HDC dc) const {
+  TSelectPenBrush canvas(dc, FPen, FBrush);
   // The end point itself is not painted.
   MoveToEx(dc, FPoints.FromX, FPoints.FromY, nullptr);
   LineTo(dc, FPoints.ToX, FPoints.ToY);

@@ -44,7 +44,8 @@ class TLine : public TGraphicControl {
   // The change handler of the pen and the brush: repaint.
   void StyleChanged() { Invalidate(); }
 
-  void Paint(HDC dc) override;
+  void PrepareToPaint() override;
+  void Paint(HDC dc) const override;
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
  private:

@@ -27,10 +27,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.HandleException();
     return 1;
   }
-  application.Run();
+  const int exitCode = application.Run();
   // Windows go before the modules finalise.
   form1->SetConfigDialog(nullptr);
   form2.reset();
   form1.reset();
-  return 0;
+  return exitCode;
 }

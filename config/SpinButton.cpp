@@ -41,7 +41,7 @@ void TTimerSpeedButton::RepeatTick(TComponent*) {
   }
 }
 
-void TTimerSpeedButton::Paint(HDC dc) {
+void TTimerSpeedButton::Paint(HDC dc) const {
   PaintButton(dc);
   if (!(FArrowFlags & afFocusMark)) return;
   RECT r{3, 3, Width() - 3, Height() - 3};
@@ -147,30 +147,29 @@ void TSpinButton::ArrowPressed(TComponent* sender, TMouseButton button) {
     SetFocus();
 }
 
-LRESULT TSpinButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
-    case WM_KEYDOWN:
-      if (wParam == VK_SPACE) {
-        FFocusedArrow->Click();
-        return 0;
-      }
-      if (wParam == VK_UP || wParam == VK_DOWN) {
-        SetFocusedArrow(wParam == VK_UP ? FUpArrow : FDownArrow);
-        FFocusedArrow->Click();
-        return 0;
-      }
-      break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-      const LRESULT result = TWinControl::WndProc(msg, wParam, lParam);
-      const unsigned char flags = FFocusedArrow->ArrowFlags();
-      FFocusedArrow->SetArrowFlags(msg == WM_SETFOCUS ? (flags | afFocusMark) : (flags & ~afFocusMark));
-      return result;
-    }
-    default:
-      break;
+LRESULT TSpinButton::WMGetDlgCode(const TMessage&) { return DLGC_WANTARROWS; }
+
+LRESULT TSpinButton::WMKeyDown(const TMessage& m) {
+  if (m.WParam == VK_SPACE) {
+    FFocusedArrow->Click();
+    return 0;
   }
-  return TWinControl::WndProc(msg, wParam, lParam);
+  if (m.WParam == VK_UP || m.WParam == VK_DOWN) {
+    SetFocusedArrow(m.WParam == VK_UP ? FUpArrow : FDownArrow);
+    FFocusedArrow->Click();
+    return 0;
+  }
+  return TWinControl::WMKeyDown(m);
+}
+
+LRESULT TSpinButton::WMSetFocus(const TMessage& m) {
+  const LRESULT result = TWinControl::WMSetFocus(m);
+  FFocusedArrow->SetArrowFlags(FFocusedArrow->ArrowFlags() | afFocusMark);
+  return result;
+}
+
+LRESULT TSpinButton::WMKillFocus(const TMessage& m) {
+  const LRESULT result = TWinControl::WMKillFocus(m);
+  FFocusedArrow->SetArrowFlags(FFocusedArrow->ArrowFlags() & ~afFocusMark);
+  return result;
 }

@@ -22,7 +22,7 @@ class TTimerSpeedButton : public TSpeedButton {
   void SetArrowFlags(unsigned char flags);
   TTimer* AutoRepeatTimer() const { return FAutoRepeatTimer; }
 
-  void Paint(HDC dc) override;
+  void Paint(HDC dc) const override;
   void MouseDown(TMouseButton button, UINT keys, int x, int y) override;
   void MouseUp(TMouseButton button, UINT keys, int x, int y) override;
 
@@ -65,8 +65,11 @@ class TSpinButton : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Resized() override;
+  LRESULT WMGetDlgCode(const TMessage& m) override;
+  LRESULT WMKeyDown(const TMessage& m) override;
+  LRESULT WMSetFocus(const TMessage& m) override;
+  LRESULT WMKillFocus(const TMessage& m) override;
 
  private:
   TTimerSpeedButton* CreateArrow();

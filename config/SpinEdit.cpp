@@ -72,11 +72,10 @@ void TSpinEdit::StepDown(TComponent*) {
 }
 
 int TSpinEdit::MinimumHeight() const {
-  HDC dc = GetDC(nullptr);
+  const TClientDC screen(nullptr);
   HFONT font = Font();
-  const int fontHeight = FontHeight(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-  const int systemHeight = FontHeight(dc, GetStockObject(SYSTEM_FONT));
-  ReleaseDC(nullptr, dc);
+  const int fontHeight = FontHeight(screen.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  const int systemHeight = FontHeight(screen.Get(), GetStockObject(SYSTEM_FONT));
   return SpinMinimumHeight(fontHeight, systemHeight, GetSystemMetrics(SM_CYBORDER));
 }
 
@@ -124,71 +123,78 @@ void TSpinEdit::RepaintPair() {
 void TSpinEdit::DrawPairFrame() {
   // Without visual styles the pair sits in a sunken frame drawn around it.
   if (FThemedAtCreation || !Ctl3D() || !FArrows->Visible()) return;
-  HDC dc = GetDC(Handle());
+  const TClientDC dc(Handle());
   const RECT pair = FArrows->BoundsRect();
-  ExcludeClipRect(dc, pair.left, pair.top, pair.right, pair.bottom);
+  ExcludeClipRect(dc.Get(), pair.left, pair.top, pair.right, pair.bottom);
   RECT frame{pair.left - 1, pair.top - 1, pair.right + 1, pair.bottom + 1};
-  DrawEdge(dc, &frame, BDR_SUNKENOUTER, BF_RECT);
-  ReleaseDC(Handle(), dc);
+  DrawEdge(dc.Get(), &frame, BDR_SUNKENOUTER, BF_RECT);
 }
 
-LRESULT TSpinEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_GETDLGCODE: {
-      // Tab and Escape belong to the dialog; Enter comes here, to be refused.
-      LRESULT code = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
-      const auto* key = reinterpret_cast<const MSG*>(lParam);
-      if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
-      return code;
-    }
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:  // the same keys with Alt held
-      if (wParam == VK_UP) StepUp(this);
-      else if (wParam == VK_DOWN) StepDown(this);
-      else if (wParam == VK_DELETE && !EditorEnabled) {
-        // Delete edits the text like Backspace: refused likewise.
-        Application().Beep();
-        return 0;
-      }
-      return BaseKeyDown(msg, wParam, lParam);
-    case WM_CHAR:
-      if (!AcceptsChar(static_cast<wchar_t>(wParam))) {
-        Application().Beep();
-        return 0;
-      }
-      return BaseChar(wParam, lParam);
-    case WM_PASTE:
-    case WM_CUT:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-      if (!EditingAllowed()) return 0;
-      break;
-    case WM_LBUTTONDOWN: {
-      FMouseEntering = !Focused();
-      const LRESULT result = TCustomEdit::WndProc(msg, wParam, lParam);
-      FMouseEntering = false;
-      return result;
-    }
-    case WM_SETFOCUS:
-      if (AutoSelect() && !FMouseEntering) SelectAll();
-      break;
-    case WM_KILLFOCUS: {
-      const LRESULT result = TCustomEdit::WndProc(msg, wParam, lParam);  // the exit event first
-      const std::int32_t value = Value();
-      if (ClampValue(value) != value) SetValue(value);
-      return result;
-    }
-    case WM_NCPAINT:
-    case WM_PAINT: {
-      const LRESULT result = TCustomEdit::WndProc(msg, wParam, lParam);
-      RepaintPair();
-      return result;
-    }
-    default:
-      break;
+LRESULT TSpinEdit::WMGetDlgCode(const TMessage& m) {
+  // Tab and Escape belong to the dialog; Enter comes here, to be refused.
+  LRESULT code = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+  const auto* key = reinterpret_cast<const MSG*>(m.LParam);
+  if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+  return code;
+}
+
+LRESULT TSpinEdit::WMKeyDown(const TMessage& m) {
+  // The arrow keys step whatever modifier is held (with Alt they come as
+  // system keys), and go on to the edit as well.
+  if (m.WParam == VK_UP) StepUp(this);
+  else if (m.WParam == VK_DOWN) StepDown(this);
+  else if (m.WParam == VK_DELETE && !EditorEnabled) {
+    // Delete edits the text like Backspace: refused likewise.
+    Application().Beep();
+    return 0;
   }
-  return TCustomEdit::WndProc(msg, wParam, lParam);
+  return TCustomEdit::WMKeyDown(m);
+}
+
+LRESULT TSpinEdit::WMChar(const TMessage& m) {
+  if (!AcceptsChar(static_cast<wchar_t>(m.WParam))) {
+    Application().Beep();
+    return 0;
+  }
+  return TCustomEdit::WMChar(m);
+}
+
+LRESULT TSpinEdit::WMEditCommand(const TMessage& m) {
+  if (!EditingAllowed()) return 0;
+  return TCustomEdit::WMEditCommand(m);
+}
+
+LRESULT TSpinEdit::WMMouseDown(const TMessage& m) {
+  if (m.Msg != WM_LBUTTONDOWN) return TCustomEdit::WMMouseDown(m);
+  // A click that brings the focus in places the caret, as in any edit.
+  FMouseEntering = !Focused();
+  const LRESULT result = TCustomEdit::WMMouseDown(m);
+  FMouseEntering = false;
+  return result;
+}
+
+LRESULT TSpinEdit::WMSetFocus(const TMessage& m) {
+  if (AutoSelect() && !FMouseEntering) SelectAll();
+  return TCustomEdit::WMSetFocus(m);
+}
+
+LRESULT TSpinEdit::WMKillFocus(const TMessage& m) {
+  const LRESULT result = TCustomEdit::WMKillFocus(m);  // the exit event first
+  const std::int32_t value = Value();
+  if (ClampValue(value) != value) SetValue(value);
+  return result;
+}
+
+LRESULT TSpinEdit::WMNcPaint(const TMessage& m) {
+  const LRESULT result = TCustomEdit::WMNcPaint(m);
+  RepaintPair();
+  return result;
+}
+
+LRESULT TSpinEdit::WMPaint(const TMessage& m) {
+  const LRESULT result = TCustomEdit::WMPaint(m);
+  RepaintPair();
+  return result;
 }
 
 bool TSpinEdit::ReadProperty(const std::string& name, const layout::Value& value) {

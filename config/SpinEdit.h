@@ -41,8 +41,16 @@ class TSpinEdit : public TCustomEdit {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
-  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Resized() override;
+  LRESULT WMGetDlgCode(const TMessage& m) override;
+  LRESULT WMKeyDown(const TMessage& m) override;
+  LRESULT WMChar(const TMessage& m) override;
+  LRESULT WMEditCommand(const TMessage& m) override;
+  LRESULT WMMouseDown(const TMessage& m) override;
+  LRESULT WMSetFocus(const TMessage& m) override;
+  LRESULT WMKillFocus(const TMessage& m) override;
+  LRESULT WMNcPaint(const TMessage& m) override;
+  LRESULT WMPaint(const TMessage& m) override;
 
  private:
   bool EditingAllowed() const { return EditorEnabled && !ReadOnly(); }

@@ -41,23 +41,25 @@ bool TApplication::IsNavigationMessage(MSG& msg) {
   return IsDialogMessageW(root, &msg) != FALSE;
 }
 
-void TApplication::Run() {
+int TApplication::Run() {
   if (FMainForm) FMainForm->Show();
-  MSG msg;
-  while (!FTerminated) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) break;
+  MSG msg{};
+  BOOL got;
+  while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
     if (IsNavigationMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   FTerminated = true;
+  return got == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
 bool TApplication::ProcessMessage() {
   MSG msg;
   if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
+    // Put back for the loop outside, which it is meant to end.
+    PostQuitMessage(static_cast<int>(msg.wParam));
     FTerminated = true;
     return false;
   }

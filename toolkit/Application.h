@@ -28,10 +28,12 @@ class TApplication {
   void FormCreated(TForm& form);
   void FormDestroyed(TForm& form);
 
-  // Shows the main form and dispatches messages until it closes.
-  void Run();
-  // Dispatches one message if there is one, without waiting. Returns false on
-  // WM_QUIT (which it reposts). For tests and nested loops.
+  // Shows the main form and dispatches messages until WM_QUIT; returns the
+  // exit code that it carries.
+  int Run();
+  // Dispatches one message if there is one, without waiting. Returns false
+  // when there is none, and on WM_QUIT, which it puts back for the loop
+  // outside.
   bool ProcessMessage();
   // Dispatches all pending messages.
   void ProcessMessages();

@@ -44,9 +44,9 @@ void TSpeedButton::MouseUp(TMouseButton button, UINT, int x, int y) {
   if (Inside(x, y)) Click();
 }
 
-void TSpeedButton::Paint(HDC dc) { PaintButton(dc); }
+void TSpeedButton::Paint(HDC dc) const { PaintButton(dc); }
 
-void TSpeedButton::PaintButton(HDC dc) {
+void TSpeedButton::PaintButton(HDC dc) const {
   RECT r{0, 0, Width(), Height()};
   const bool down = FState == TButtonState::Down;
   DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));

@@ -22,7 +22,7 @@ class TSpeedButton : public TGraphicControl {
 
   TMouseEvent OnMouseDown;
 
-  void Paint(HDC dc) override;
+  void Paint(HDC dc) const override;
   void MouseDown(TMouseButton button, UINT keys, int x, int y) override;
   void MouseMove(UINT keys, int x, int y) override;
   void MouseUp(TMouseButton button, UINT keys, int x, int y) override;
@@ -31,7 +31,7 @@ class TSpeedButton : public TGraphicControl {
  protected:
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < Width() && y < Height(); }
   // Paints the frame and the glyph of the current state.
-  void PaintButton(HDC dc);
+  void PaintButton(HDC dc) const;
 
  private:
   void SetState(TButtonState state);

@@ -31,6 +31,11 @@ ATOM RegisterOwnClass(WNDPROC proc) {
   return atom;
 }
 
+// Client coordinates of a mouse message.
+POINT MousePoint(LPARAM lParam) {
+  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
 TMouseButton ButtonOf(UINT msg) {
   switch (msg) {
     case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return TMouseButton::Right;
@@ -158,24 +163,7 @@ HWND TWinControl::HandleNeeded() {
   CreateParams(params);
   if (!params.Parent && (params.Style & WS_CHILD))
     throw std::logic_error("a child control needs a parent window");
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  const std::wstring text = Text();
-  if (params.ClassName.empty()) {
-    RegisterOwnClass(OwnWndProc);
-    // OwnWndProc binds the window to this object at WM_NCCREATE.
-    CreateWindowExW(params.ExStyle, kOwnClass, text.c_str(), params.Style, Left(), Top(), Width(), Height(),
-                    params.Parent, params.Menu, instance, this);
-  } else {
-    HWND hwnd = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), text.c_str(), params.Style, Left(),
-                                Top(), Width(), Height(), params.Parent, params.Menu, instance, nullptr);
-    if (hwnd) {
-      FHandle = hwnd;
-      SetPropW(hwnd, kObjectProp, this);
-      SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
-      FSubclassed = true;
-    }
-  }
-  if (!FHandle) throw std::runtime_error("the window could not be created");
+  CreateHandle(params);
   if (FFontSpec && !FLayoutFont) {
     FLayoutFont = CreateFontFrom(*FFontSpec);
     FOwnFont = FLayoutFont.Get();
@@ -186,6 +174,25 @@ HWND TWinControl::HandleNeeded() {
   CreateWnd();
   AlignControls();
   return FHandle;
+}
+
+void TWinControl::CreateHandle(const TCreateParams& params) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  const std::wstring text = Text();
+  if (params.ClassName.empty()) {
+    if (!RegisterOwnClass(OwnWndProc)) throw std::runtime_error("the window class could not be registered");
+    // OwnWndProc binds the window to this object at WM_NCCREATE.
+    CreateWindowExW(params.ExStyle, kOwnClass, text.c_str(), params.Style, Left(), Top(), Width(), Height(),
+                    params.Parent, params.Menu, instance, this);
+  } else if (HWND hwnd = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), text.c_str(), params.Style,
+                                         Left(), Top(), Width(), Height(), params.Parent, params.Menu, instance,
+                                         nullptr)) {
+    FHandle = hwnd;
+    SetPropW(hwnd, kObjectProp, this);
+    FSubclassed = SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    if (!FSubclassed) DestroyHandle();  // a control we cannot hear would be a dead one
+  }
+  if (!FHandle) throw std::runtime_error("the window could not be created");
 }
 
 void TWinControl::CreateWnd() {}
@@ -203,152 +210,195 @@ LRESULT CALLBACK TWinControl::OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     SetPropW(hwnd, kObjectProp, self);
   }
   if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  return self->Dispatch(msg, wParam, lParam);
+  return self->Dispatch({msg, wParam, lParam});
 }
 
 LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                            DWORD_PTR data) {
   auto* self = reinterpret_cast<TWinControl*>(data);
   if (!self || self->FHandle != hwnd) return DefSubclassProc(hwnd, msg, wParam, lParam);
-  return self->Dispatch(msg, wParam, lParam);
+  return self->Dispatch({msg, wParam, lParam});
 }
 
-LRESULT TWinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCDESTROY) {
-    HWND hwnd = FHandle;
-    const LRESULT result = DefaultHandler(msg, wParam, lParam);
-    RemovePropW(hwnd, kObjectProp);
-    if (FSubclassed) RemoveWindowSubclass(hwnd, SubclassProc, 1);
-    FSubclassed = false;
-    FHandle = nullptr;
-    FMouseCapture = nullptr;
+LRESULT TWinControl::Dispatch(const TMessage& m) {
+  if (m.Msg == WM_NCDESTROY) {
+    const LRESULT result = DefaultHandler(m);
+    Detach();
     return result;
   }
   // No exception ever crosses the window procedure.
-  return Guarded<LRESULT>([&] { return WndProc(msg, wParam, lParam); }, 0);
+  return Guarded<LRESULT>([&] { return WndProc(m); }, 0);
 }
 
-LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (FSubclassed) return DefSubclassProc(FHandle, msg, wParam, lParam);
-  return DefWindowProcW(FHandle, msg, wParam, lParam);
+// The window is going: the object lets go of it.
+void TWinControl::Detach() {
+  RemovePropW(FHandle, kObjectProp);
+  if (FSubclassed) RemoveWindowSubclass(FHandle, SubclassProc, 1);
+  FSubclassed = false;
+  FHandle = nullptr;
+  FMouseCapture = nullptr;
 }
 
-LRESULT TWinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_COMMAND:
-      if (lParam) {
-        if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(lParam)))
-          if (child->CommandNotify(HIWORD(wParam))) return 0;
-      }
-      break;
-    case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (TWinControl* child = FromHandle(header->hwndFrom)) {
-        LRESULT result = 0;
-        if (child->NotifyNotify(*header, result)) return result;
-      }
-      break;
-    }
-    case WM_SIZE:
-    case WM_MOVE: {
-      const LRESULT result = DefaultHandler(msg, wParam, lParam);
-      RECT r;
-      GetWindowRect(FHandle, &r);
-      if (HWND parent = GetParent(FHandle); parent && (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD))
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-      StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-      if (msg == WM_SIZE) {
-        AlignControls();
-        Resized();
-      }
-      return result;
-    }
-    case WM_SETFOCUS: {
-      const LRESULT result = DefaultHandler(msg, wParam, lParam);
-      DoEnter();
-      return result;
-    }
-    case WM_KILLFOCUS: {
-      const LRESULT result = DefaultHandler(msg, wParam, lParam);
-      DoExit();
-      return result;
-    }
-    case WM_PAINT:
-      if (!FSubclassed) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(FHandle, &ps);
-        PaintWindow(dc);
-        PaintGraphicControls(dc);
-        EndPaint(FHandle, &ps);
-        return 0;
-      }
-      break;
-    case WM_PRINTCLIENT:
-      if (!FSubclassed) {
-        PaintWindow(reinterpret_cast<HDC>(wParam));
-        PaintGraphicControls(reinterpret_cast<HDC>(wParam));
-        return 0;
-      }
-      break;
+LRESULT TWinControl::DefaultHandler(const TMessage& m) {
+  if (FSubclassed) return DefSubclassProc(FHandle, m.Msg, m.WParam, m.LParam);
+  return DefWindowProcW(FHandle, m.Msg, m.WParam, m.LParam);
+}
+
+LRESULT TWinControl::WndProc(const TMessage& m) {
+  switch (m.Msg) {
+    case WM_COMMAND: return WMCommand(m);
+    case WM_NOTIFY: return WMNotify(m);
+    case WM_SIZE: return WMSize(m);
+    case WM_MOVE: return WMMove(m);
+    case WM_SETFOCUS: return WMSetFocus(m);
+    case WM_KILLFOCUS: return WMKillFocus(m);
+    case WM_PAINT: return WMPaint(m);
+    case WM_PRINTCLIENT: return WMPrintClient(m);
+    case WM_NCPAINT: return WMNcPaint(m);
+    case WM_ERASEBKGND: return WMEraseBkgnd(m);
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
-      const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
-      if (TControl* target = GraphicControlAt(x, y)) {
-        FMouseCapture = target;
-        SetCapture(FHandle);
-        target->MouseDown(ButtonOf(msg), static_cast<UINT>(wParam), x - target->Left(), y - target->Top());
-        return 0;
-      }
-      break;
-    }
-    case WM_MOUSEMOVE: {
-      const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
-      TControl* target = FMouseCapture ? FMouseCapture : GraphicControlAt(x, y);
-      if (target) target->MouseMove(static_cast<UINT>(wParam), x - target->Left(), y - target->Top());
-      break;
-    }
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
-      const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
-      if (TControl* target = FMouseCapture) {
-        if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
-          FMouseCapture = nullptr;
-          if (GetCapture() == FHandle) ReleaseCapture();
-        }
-        target->MouseUp(ButtonOf(msg), static_cast<UINT>(wParam), x - target->Left(), y - target->Top());
-        return 0;
-      }
-      break;
-    }
-    case WM_CAPTURECHANGED:
-      // Another window took the mouse while a graphic child held it: the
-      // child is told the button went up away from it, so a pressed arrow
-      // shows raised again and stops repeating, without a click.
-      if (TControl* target = std::exchange(FMouseCapture, nullptr)) target->MouseUp(TMouseButton::Left, 0, -1, -1);
-      break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      // Labels and buttons stand on the button face, as the windows do.
-      auto dc = reinterpret_cast<HDC>(wParam);
-      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-    default:
-      break;
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: return WMMouseDown(m);
+    case WM_MOUSEMOVE: return WMMouseMove(m);
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: return WMMouseUp(m);
+    case WM_CAPTURECHANGED: return WMCaptureChanged(m);
+    case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN: return WMCtlColor(m);
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: return WMKeyDown(m);
+    case WM_CHAR: return WMChar(m);
+    case WM_GETDLGCODE: return WMGetDlgCode(m);
+    case WM_PASTE: case WM_CUT: case WM_CLEAR: case WM_UNDO: case EM_UNDO: return WMEditCommand(m);
+    case WM_CLOSE: return WMClose(m);
+    case WM_ACTIVATE: return WMActivate(m);
+    case WM_DESTROY: return WMDestroy(m);
+    default: return DefaultHandler(m);
   }
-  return DefaultHandler(msg, wParam, lParam);
 }
 
-void TWinControl::PaintWindow(HDC) {}
+LRESULT TWinControl::WMCommand(const TMessage& m) {
+  if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.LParam)))
+    if (child->CommandNotify(HIWORD(m.WParam))) return 0;
+  return DefaultHandler(m);
+}
+
+LRESULT TWinControl::WMNotify(const TMessage& m) {
+  auto* header = reinterpret_cast<NMHDR*>(m.LParam);
+  if (TWinControl* child = FromHandle(header->hwndFrom)) {
+    LRESULT result = 0;
+    if (child->NotifyNotify(*header, result)) return result;
+  }
+  return DefaultHandler(m);
+}
+
+// The bounds as the window really has them, in the parent's client area.
+void TWinControl::StoreWindowBounds() {
+  RECT r;
+  GetWindowRect(FHandle, &r);
+  if (HWND parent = GetParent(FHandle); parent && (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+LRESULT TWinControl::WMSize(const TMessage& m) {
+  const LRESULT result = DefaultHandler(m);
+  StoreWindowBounds();
+  AlignControls();
+  Resized();
+  return result;
+}
+
+LRESULT TWinControl::WMMove(const TMessage& m) {
+  const LRESULT result = DefaultHandler(m);
+  StoreWindowBounds();
+  return result;
+}
+
+LRESULT TWinControl::WMSetFocus(const TMessage& m) {
+  const LRESULT result = DefaultHandler(m);
+  DoEnter();
+  return result;
+}
+
+LRESULT TWinControl::WMKillFocus(const TMessage& m) {
+  const LRESULT result = DefaultHandler(m);
+  DoExit();
+  return result;
+}
+
+LRESULT TWinControl::WMPaint(const TMessage& m) {
+  if (FSubclassed) return DefaultHandler(m);  // the control paints itself
+  TPaintDC dc(FHandle);
+  PaintClient(dc.Get());
+  return 0;
+}
+
+LRESULT TWinControl::WMPrintClient(const TMessage& m) {
+  if (FSubclassed) return DefaultHandler(m);
+  PaintClient(reinterpret_cast<HDC>(m.WParam));
+  return 0;
+}
+
+LRESULT TWinControl::WMMouseDown(const TMessage& m) {
+  const POINT p = MousePoint(m.LParam);
+  TControl* target = GraphicControlAt(p.x, p.y);
+  if (!target) return DefaultHandler(m);
+  FMouseCapture = target;
+  SetCapture(FHandle);
+  target->MouseDown(ButtonOf(m.Msg), static_cast<UINT>(m.WParam), p.x - target->Left(), p.y - target->Top());
+  return 0;
+}
+
+LRESULT TWinControl::WMMouseMove(const TMessage& m) {
+  const POINT p = MousePoint(m.LParam);
+  if (TControl* target = FMouseCapture ? FMouseCapture : GraphicControlAt(p.x, p.y))
+    target->MouseMove(static_cast<UINT>(m.WParam), p.x - target->Left(), p.y - target->Top());
+  return DefaultHandler(m);
+}
+
+LRESULT TWinControl::WMMouseUp(const TMessage& m) {
+  TControl* target = FMouseCapture;
+  if (!target) return DefaultHandler(m);
+  if (!(m.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
+    FMouseCapture = nullptr;
+    if (GetCapture() == FHandle) ReleaseCapture();
+  }
+  const POINT p = MousePoint(m.LParam);
+  target->MouseUp(ButtonOf(m.Msg), static_cast<UINT>(m.WParam), p.x - target->Left(), p.y - target->Top());
+  return 0;
+}
+
+LRESULT TWinControl::WMCaptureChanged(const TMessage& m) {
+  // Another window took the mouse while a graphic child held it: the child is
+  // told the button went up away from it, so a pressed arrow shows raised
+  // again and stops repeating, without a click.
+  if (TControl* target = std::exchange(FMouseCapture, nullptr)) target->MouseUp(TMouseButton::Left, 0, -1, -1);
+  return DefaultHandler(m);
+}
+
+LRESULT TWinControl::WMCtlColor(const TMessage& m) {
+  // Labels and buttons stand on the button face, as the windows do.
+  auto dc = reinterpret_cast<HDC>(m.WParam);
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void TWinControl::PaintClient(HDC dc) {
+  PaintWindow(dc);
+  PaintGraphicControls(dc);
+}
+
+void TWinControl::PaintWindow(HDC) const {}
 
 void TWinControl::PaintGraphicControls(HDC dc) {
   for (TControl* child : FControls) {
     if (child->IsWindowed() || !child->Visible()) continue;
+    // This paint shows the child where it stood when the paint began; a child
+    // that settles on new bounds gets another paint for them.
+    const RECT bounds = child->BoundsRect();
+    child->PrepareToPaint();
     const int saved = SaveDC(dc);
-    IntersectClipRect(dc, child->Left(), child->Top(), child->Left() + child->Width(),
-                      child->Top() + child->Height());
+    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
     POINT origin;
-    OffsetViewportOrgEx(dc, child->Left(), child->Top(), &origin);
+    OffsetViewportOrgEx(dc, bounds.left, bounds.top, &origin);
     child->Paint(dc);
     RestoreDC(dc, saved);
   }

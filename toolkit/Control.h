@@ -56,9 +56,13 @@ class TControl : public TComponent {
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
-  // Graphic controls: painting and mouse input, routed by the parent.
+  // Graphic controls: painting and mouse input, routed by the parent. Each
+  // paint of the parent first lets the control settle its bounds for the
+  // paint (PrepareToPaint), then paints it inside the bounds it had when the
+  // paint began; Paint itself only draws.
   virtual bool IsWindowed() const { return false; }
-  virtual void Paint(HDC /*dc*/) {}
+  virtual void PrepareToPaint() {}
+  virtual void Paint(HDC /*dc*/) const {}
   virtual void MouseDown(TMouseButton, UINT /*keys*/, int /*x*/, int /*y*/) {}
   virtual void MouseMove(UINT /*keys*/, int /*x*/, int /*y*/) {}
   virtual void MouseUp(TMouseButton, UINT /*keys*/, int /*x*/, int /*y*/) {}
@@ -96,8 +100,18 @@ struct TCreateParams {
   HWND Parent = nullptr;   // parent window, or owner of a top-level one
 };
 
+// One window message, as its handler receives it.
+struct TMessage {
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+};
+
 // A control with a window. Standard controls (buttons, edits, status bars) are
-// subclassed; the others use the toolkit's own window class.
+// subclassed; the others use the toolkit's own window class. Each message the
+// toolkit handles has a handler of its own, named after the message (WMPaint
+// for WM_PAINT); a handler that does not consume its message hands it on to
+// DefaultHandler, the window's own processing.
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
@@ -147,20 +161,41 @@ class TWinControl : public TControl {
  protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();  // runs after the window exists
-  // One message. The default hands it to DefaultHandler.
-  virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandler(const TMessage& m);
+
+  // The handlers.
+  virtual LRESULT WMCommand(const TMessage& m);
+  virtual LRESULT WMNotify(const TMessage& m);
+  virtual LRESULT WMSize(const TMessage& m);
+  virtual LRESULT WMMove(const TMessage& m);
+  virtual LRESULT WMSetFocus(const TMessage& m);
+  virtual LRESULT WMKillFocus(const TMessage& m);
+  virtual LRESULT WMPaint(const TMessage& m);
+  virtual LRESULT WMPrintClient(const TMessage& m);
+  virtual LRESULT WMNcPaint(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMEraseBkgnd(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMMouseDown(const TMessage& m);
+  virtual LRESULT WMMouseMove(const TMessage& m);
+  virtual LRESULT WMMouseUp(const TMessage& m);
+  virtual LRESULT WMCaptureChanged(const TMessage& m);
+  virtual LRESULT WMCtlColor(const TMessage& m);
+  virtual LRESULT WMKeyDown(const TMessage& m) { return DefaultHandler(m); }  // also with Alt held
+  virtual LRESULT WMChar(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMGetDlgCode(const TMessage& m) { return DefaultHandler(m); }
+  // Paste, cut, clear and undo.
+  virtual LRESULT WMEditCommand(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMClose(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMActivate(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMDestroy(const TMessage& m) { return DefaultHandler(m); }
+
   // WM_COMMAND / WM_NOTIFY reflected from the parent to the control.
   virtual bool CommandNotify(WORD /*code*/) { return false; }
   virtual bool NotifyNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
   virtual void Resized() {}
   // Paints a window of the toolkit's own class (background already erased).
-  virtual void PaintWindow(HDC dc);
+  virtual void PaintWindow(HDC dc) const;
   virtual void DoEnter();
   virtual void DoExit();
-  // Paints this control's graphic children; the dc has this control's
-  // client coordinates.
-  void PaintGraphicControls(HDC dc);
 
  private:
   friend class TControl;
@@ -168,7 +203,15 @@ class TWinControl : public TControl {
   friend class TApplication;
   static LRESULT CALLBACK OwnWndProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+  void CreateHandle(const TCreateParams& params);
+  LRESULT Dispatch(const TMessage& m);
+  LRESULT WndProc(const TMessage& m);
+  void Detach();
+  void StoreWindowBounds();
+  // One paint of the client area: the window's own, then its graphic
+  // children. WM_PAINT and WM_PRINTCLIENT share it.
+  void PaintClient(HDC dc);
+  void PaintGraphicControls(HDC dc);
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   TControl* GraphicControlAt(int x, int y) const;

@@ -53,8 +53,8 @@ void TCustomEdit::Change() {
   if (OnChange) OnChange(this);
 }
 
-LRESULT TCustomEdit::BaseKeyDown(UINT msg, WPARAM wParam, LPARAM lParam) {
-  WORD key = static_cast<WORD>(wParam);
+LRESULT TCustomEdit::WMKeyDown(const TMessage& m) {
+  WORD key = static_cast<WORD>(m.WParam);
   if (OnKeyDown) {
     UINT shift = 0;
     if (GetKeyState(VK_SHIFT) < 0) shift |= MK_SHIFT;
@@ -62,16 +62,16 @@ LRESULT TCustomEdit::BaseKeyDown(UINT msg, WPARAM wParam, LPARAM lParam) {
     OnKeyDown(this, key, shift);
     if (key == 0) return 0;
   }
-  return DefaultHandler(msg, key, lParam);
+  return DefaultHandler({m.Msg, key, m.LParam});
 }
 
-LRESULT TCustomEdit::BaseChar(WPARAM wParam, LPARAM lParam) {
-  wchar_t key = static_cast<wchar_t>(wParam);
+LRESULT TCustomEdit::WMChar(const TMessage& m) {
+  wchar_t key = static_cast<wchar_t>(m.WParam);
   if (OnKeyPress) {
     OnKeyPress(this, key);
     if (key == 0) return 0;
   }
-  return DefaultHandler(WM_CHAR, key, lParam);
+  return DefaultHandler({m.Msg, static_cast<WPARAM>(key), m.LParam});
 }
 
 bool TCustomEdit::ReadProperty(const std::string& name, const layout::Value& value) {

@@ -29,11 +29,10 @@ class TCustomEdit : public TWinControl {
   // Raises OnChange if the window's text differs from the last one seen.
   void CheckChanged();
   virtual void Change();
-  // Key-down (WM_KEYDOWN or WM_SYSKEYDOWN) and character processing of the
-  // base: the events, then the control's own handling. Return the handler's
-  // result.
-  LRESULT BaseKeyDown(UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT BaseChar(WPARAM wParam, LPARAM lParam);
+  // Key-down (with or without Alt held) and characters: the events, then the
+  // control's own handling.
+  LRESULT WMKeyDown(const TMessage& m) override;
+  LRESULT WMChar(const TMessage& m) override;
 
  private:
   std::wstring FLastText;

@@ -49,7 +49,7 @@ void TImage::AdjustSize() {
   SetBounds(Left(), Top(), size.cx, size.cy);
 }
 
-void TImage::Paint(HDC dc) {
+void TImage::Paint(HDC dc) const {
   if (FIcon) {
     // Width and height 0 without DI_DEFAULTSIZE: the icon's own size.
     DrawIconEx(dc, 0, 0, FIcon.Get(), 0, 0, 0, nullptr, DI_NORMAL);

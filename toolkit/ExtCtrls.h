@@ -21,7 +21,7 @@ class TImage : public TGraphicControl {
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool autoSize);
 
-  void Paint(HDC dc) override;
+  void Paint(HDC dc) const override;
   // "Picture.Bitmap" names a bitmap resource of the program; "AutoSize".
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 

@@ -246,9 +246,10 @@ int TForm::ShowModal() {
     MSG msg;
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
+      // The program is ending: the dialog is abandoned without a result, and
+      // the quit goes on to the loop outside.
       PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);
-      FModalResult = mrCancel;
-      break;
+      return mrNone;
     }
     if (Application().IsNavigationMessage(msg)) continue;
     TranslateMessage(&msg);
@@ -257,34 +258,35 @@ int TForm::ShowModal() {
   return FModalResult;
 }
 
-LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_CLOSE:
-      Close();
+LRESULT TForm::WMClose(const TMessage&) {
+  Close();
+  return 0;
+}
+
+LRESULT TForm::WMCommand(const TMessage& m) {
+  if (m.LParam == 0 && HIWORD(m.WParam) == 0 && FMenu) {
+    if (TMenuItem* item = FMenu->FindCommand(LOWORD(m.WParam))) {
+      item->Click();
       return 0;
-    case WM_COMMAND:
-      if (lParam == 0 && HIWORD(wParam) == 0 && FMenu) {
-        if (TMenuItem* item = FMenu->FindCommand(LOWORD(wParam))) {
-          item->Click();
-          return 0;
-        }
-      }
-      break;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(Handle(), focus)) FLastFocus = focus;
-      } else if (!HIWORD(wParam)) {
-        FocusFirstControl();
-        return 0;
-      }
-      break;
-    case WM_DESTROY:
-      // The menu belongs to its component, not to the window.
-      if (FMenu) SetMenu(Handle(), nullptr);
-      break;
-    default:
-      break;
+    }
   }
-  return TWinControl::WndProc(msg, wParam, lParam);
+  return TWinControl::WMCommand(m);
+}
+
+LRESULT TForm::WMActivate(const TMessage& m) {
+  if (LOWORD(m.WParam) == WA_INACTIVE) {
+    // Remember where the focus was, to give it back on return.
+    HWND focus = GetFocus();
+    if (focus && IsChild(Handle(), focus)) FLastFocus = focus;
+  } else if (!HIWORD(m.WParam)) {
+    FocusFirstControl();
+    return 0;
+  }
+  return DefaultHandler(m);
+}
+
+LRESULT TForm::WMDestroy(const TMessage& m) {
+  // The menu belongs to its component, not to the window.
+  if (FMenu) SetMenu(Handle(), nullptr);
+  return DefaultHandler(m);
 }

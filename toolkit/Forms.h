@@ -12,7 +12,8 @@ class TMainMenu;
 enum class TPosition { Designed, ScreenCenter };
 enum class TBorderStyle { Sizeable, Dialog, Single };
 
-// Modal results.
+// Modal results. Closing a modal form through its title bar gives mrCancel;
+// a modal loop that the program's end cuts short gives mrNone.
 inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
 inline constexpr int mrCancel = 2;
@@ -52,7 +53,10 @@ class TForm : public TWinControl {
   virtual TComponent* CreateComponent(const std::string& className);
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
-  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  LRESULT WMClose(const TMessage& m) override;
+  LRESULT WMCommand(const TMessage& m) override;
+  LRESULT WMActivate(const TMessage& m) override;
+  LRESULT WMDestroy(const TMessage& m) override;
 
  private:
   void LoadChildren(const layout::Node& node, TComponent& parentComponent, TWinControl& parentControl);

@@ -62,6 +62,37 @@ using TBrushHandle = TGdiObject<HBRUSH>;
 using TPenHandle = TGdiObject<HPEN>;
 using TBitmapHandle = TGdiObject<HBITMAP>;
 
+// The DC of one WM_PAINT: BeginPaint and EndPaint, also when painting throws.
+class TPaintDC {
+ public:
+  explicit TPaintDC(HWND hwnd) : FWindow(hwnd), FDC(BeginPaint(hwnd, &FPaint)) {}
+  ~TPaintDC() { EndPaint(FWindow, &FPaint); }
+  TPaintDC(const TPaintDC&) = delete;
+  TPaintDC& operator=(const TPaintDC&) = delete;
+  HDC Get() const { return FDC; }
+
+ private:
+  HWND FWindow;
+  PAINTSTRUCT FPaint{};
+  HDC FDC;
+};
+
+// A window's client-area DC (null: the screen's) for one scope.
+class TClientDC {
+ public:
+  explicit TClientDC(HWND hwnd) : FWindow(hwnd), FDC(GetDC(hwnd)) {}
+  ~TClientDC() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+  }
+  TClientDC(const TClientDC&) = delete;
+  TClientDC& operator=(const TClientDC&) = delete;
+  HDC Get() const { return FDC; }
+
+ private:
+  HWND FWindow;
+  HDC FDC;
+};
+
 // Selects an object into a DC for one scope.
 class TSelectObject {
  public:

@@ -22,13 +22,16 @@ bool TButton::CommandNotify(WORD code) {
   return true;
 }
 
-LRESULT TButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) {
-    // As in any dialog, the focused push button is the default one: drawn so,
-    // and clicked by Enter through the dialog navigation.
-    SendMessageW(Handle(), BM_SETSTYLE, msg == WM_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-  }
-  return TWinControl::WndProc(msg, wParam, lParam);
+// As in any dialog, the focused push button is the default one: drawn so, and
+// clicked by Enter through the dialog navigation.
+LRESULT TButton::WMSetFocus(const TMessage& m) {
+  SendMessageW(Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  return TWinControl::WMSetFocus(m);
+}
+
+LRESULT TButton::WMKillFocus(const TMessage& m) {
+  SendMessageW(Handle(), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  return TWinControl::WMKillFocus(m);
 }
 
 bool TButton::ReadProperty(const std::string& name, const layout::Value& value) {
@@ -63,19 +66,18 @@ bool TLabel::ReadProperty(const std::string& name, const layout::Value& value) {
 
 void TLabel::AdjustSize() {
   if (!FAutoSize || !Handle()) return;
-  HDC dc = GetDC(Handle());
+  const TClientDC dc(Handle());
   HFONT font = Font();
-  std::wstring text = Text();
+  const std::wstring text = Text();
   SIZE size{0, 0};
   {
-    TSelectObject select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    TSelectObject select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm;
-    GetTextMetricsW(dc, &tm);
+    GetTextMetricsW(dc.Get(), &tm);
     RECT r{0, 0, 0, 0};
-    DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    DrawTextW(dc.Get(), text.empty() ? L" " : text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
     size = {text.empty() ? 0 : r.right, tm.tmHeight};
   }
-  ReleaseDC(Handle(), dc);
   const int left = FRightJustify ? Left() + Width() - size.cx : Left();
   SetBounds(left, Top(), size.cx, size.cy);
 }
@@ -91,16 +93,13 @@ void TGroupBox::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CONTROLPARENT;
 }
 
-LRESULT TGroupBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TGroupBox::WMEraseBkgnd(const TMessage& m) {
   // A group box button paints no background of its own: as the parent of
   // controls it must, or its inside stays unpainted.
-  if (msg == WM_ERASEBKGND) {
-    RECT r;
-    GetClientRect(Handle(), &r);
-    FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
-    return 1;
-  }
-  return TWinControl::WndProc(msg, wParam, lParam);
+  RECT r;
+  GetClientRect(Handle(), &r);
+  FillRect(reinterpret_cast<HDC>(m.WParam), &r, GetSysColorBrush(COLOR_BTNFACE));
+  return 1;
 }
 
 // ------------------------------------------------------------------ TPanel
@@ -123,7 +122,7 @@ bool TPanel::ReadProperty(const std::string& name, const layout::Value& value) {
   return true;
 }
 
-void TPanel::PaintWindow(HDC dc) {
+void TPanel::PaintWindow(HDC dc) const {
   RECT r;
   GetClientRect(Handle(), &r);
   if (FBevelOuter != TBevel::None)

@@ -11,7 +11,8 @@ class TButton : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   bool CommandNotify(WORD code) override;
-  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  LRESULT WMSetFocus(const TMessage& m) override;
+  LRESULT WMKillFocus(const TMessage& m) override;
 };
 
 // A static text; sized to its text when AutoSize is on.
@@ -38,7 +39,7 @@ class TGroupBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  LRESULT WMEraseBkgnd(const TMessage& m) override;
 };
 
 enum class TBevel { None, Lowered, Raised };
@@ -50,7 +51,7 @@ class TPanel : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  void PaintWindow(HDC dc) override;
+  void PaintWindow(HDC dc) const override;
 
  private:
   TBevel FBevelOuter = TBevel::Raised;

@@ -18,7 +18,7 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
     wc.lpszClassName = kTimerClass;
     return RegisterClassExW(&wc);
   }();
-  (void)atom;
+  if (!atom) throw std::runtime_error("the timer class could not be registered");
   FWindow = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
                             nullptr);
   if (!FWindow) throw std::runtime_error("the timer could not be created");
