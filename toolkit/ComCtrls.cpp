@@ -4,7 +4,15 @@
 
 #include "Layout.h"
 #include "LayoutValues.h"
-#include "Strings.h"
+
+bool TStatusPanel::ReadProperty(const std::string& name, const layout::Value& value) {
+  if (name == "Width") FWidth = AsInt(value);
+  else if (name == "Text") FText = AsText(value);
+  else return TComponent::ReadProperty(name, value);
+  return true;
+}
+
+void TStatusPanel::Loaded() { FBar.UpdatePanels(); }
 
 TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner) { StoreBounds(0, 0, 0, 19); }
 
@@ -18,27 +26,22 @@ void TStatusBar::CreateParams(TCreateParams& params) {
 
 void TStatusBar::CreateWnd() { UpdatePanels(); }
 
-void TStatusBar::AddPanel(int width, std::wstring text) {
-  FPanels.push_back({width, std::move(text)});
-  UpdatePanels();
-}
-
 void TStatusBar::SetPanelText(std::size_t index, std::wstring_view text) {
-  TPanelInfo& panel = FPanels.at(index);
-  if (panel.Text == text) return;
-  panel.Text.assign(text);
+  TStatusPanel& panel = *FPanels.at(index);
+  if (panel.FText == text) return;
+  panel.FText.assign(text);
   if (Handle())
-    SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(panel.Text.c_str()));
+    SendMessageW(Handle(), SB_SETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(panel.FText.c_str()));
 }
 
 void TStatusBar::UpdatePanels() {
   if (!Handle() || FPanels.empty()) return;
   std::vector<int> edges;
   int right = 0;
-  for (const auto& panel : FPanels) edges.push_back(right += panel.Width);
+  for (const TStatusPanel* panel : FPanels) edges.push_back(right += panel->FWidth);
   SendMessageW(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   for (std::size_t i = 0; i < FPanels.size(); ++i)
-    SendMessageW(Handle(), SB_SETTEXTW, i, reinterpret_cast<LPARAM>(FPanels[i].Text.c_str()));
+    SendMessageW(Handle(), SB_SETTEXTW, i, reinterpret_cast<LPARAM>(FPanels[i]->FText.c_str()));
 }
 
 bool TStatusBar::ReadProperty(const std::string& name, const layout::Value& value) {
@@ -47,9 +50,9 @@ bool TStatusBar::ReadProperty(const std::string& name, const layout::Value& valu
   return true;
 }
 
-bool TStatusBar::ReadChild(const layout::Node& node) {
-  if (node.className != "TStatusPanel") return false;
-  FPanels.push_back({static_cast<int>(node.Int("Width", 50, 0, 10000)), Widen(node.Str("Text", ""))});
-  UpdatePanels();
-  return true;
+TComponent* TStatusBar::CreateChild(const layout::Node& node) {
+  if (node.className != "TStatusPanel") throw layout::ParseError(node.line, "a status bar holds only panels");
+  auto& panel = Create<TStatusPanel>(*this, *this);
+  FPanels.push_back(&panel);
+  return &panel;
 }

@@ -51,11 +51,12 @@ class TComponent {
   void FreeNotification(TComponent* other);
   void RemoveFreeNotification(TComponent* other);
 
-  // Stored layouts: one property (false when the name is unknown), one child
-  // object that the component reads itself (false to let the loader create
-  // it as a component), and the end of loading.
+  // Stored layouts: one property (false when the name is unknown); the
+  // object for a child that the layout nests in this component, when the
+  // component makes its children itself (a menu's items, a status bar's
+  // panels), or null to leave it to the form; the end of loading.
   virtual bool ReadProperty(const std::string& name, const layout::Value& value);
-  virtual bool ReadChild(const layout::Node& /*node*/) { return false; }
+  virtual TComponent* CreateChild(const layout::Node& /*node*/) { return nullptr; }
   virtual void Loaded() {}
 
  private:

@@ -164,10 +164,7 @@ HWND TWinControl::HandleNeeded() {
   if (!params.Parent && (params.Style & WS_CHILD))
     throw std::logic_error("a child control needs a parent window");
   CreateHandle(params);
-  if (FFontSpec && !FLayoutFont) {
-    FLayoutFont = CreateFontFrom(*FFontSpec);
-    FOwnFont = FLayoutFont.Get();
-  }
+  if (FFontSpec && !FFont) FFont = CreateFontFrom(*FFontSpec);
   if (HFONT font = Font()) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   for (TControl* child : FControls)
     if (child->IsWindowed()) static_cast<TWinControl*>(child)->HandleNeeded();
@@ -494,25 +491,11 @@ void TWinControl::SetTabStop(bool tabStop) {
 }
 
 HFONT TWinControl::Font() const {
-  if (FOwnFont) return FOwnFont;
+  if (FFont) return FFont.Get();
   return Parent() ? Parent()->Font() : nullptr;
 }
 
-void TWinControl::SetOwnFont(HFONT font) {
-  FOwnFont = font;
-  if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
-  UpdateFontOfChildren();
-}
-
-void TWinControl::UpdateFontOfChildren() {
-  for (TControl* child : FControls) {
-    if (!child->IsWindowed()) continue;
-    auto* win = static_cast<TWinControl*>(child);
-    if (win->FOwnFont) continue;
-    if (win->FHandle) SendMessageW(win->FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
-    win->UpdateFontOfChildren();
-  }
-}
+TFontSpec& TWinControl::FontSpec() { return FFontSpec ? *FFontSpec : FFontSpec.emplace(); }
 
 void TWinControl::DoEnter() {
   if (OnEnter) OnEnter(this);
@@ -524,16 +507,9 @@ void TWinControl::DoExit() {
 
 bool TWinControl::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "TabStop") FTabStop = AsBool(value);
-  else if (name == "TabOrder") return true;  // the layout order is the tab order
-  else if (name.starts_with("Font.")) {
-    TFontSpec& font = FFontSpec ? *FFontSpec : FFontSpec.emplace();
-    if (name == "Font.Name") font.Name = AsText(value);
-    else if (name == "Font.Height") font.Height = AsInt(value);
-    else if (name == "Font.Style") {
-      const std::vector<std::string> styles = AsIdentList(value);
-      font.Bold = std::find(styles.begin(), styles.end(), "fsBold") != styles.end();
-    } else return false;
-  }
+  else if (name == "Font.Name") FontSpec().Name = AsText(value);
+  else if (name == "Font.Height") FontSpec().Height = AsInt(value);
+  else if (name == "Font.Style") FontSpec().Bold = !AsChoices(value, {"fsBold"}, "a font style").empty();
   else return TControl::ReadProperty(name, value);
   return true;
 }

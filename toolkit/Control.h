@@ -69,8 +69,9 @@ class TControl : public TComponent {
   void Invalidate();
 
  protected:
-  // Stores new bounds without touching any window.
+  // Store new bounds or visibility without touching any window.
   void StoreBounds(int left, int top, int width, int height);
+  void StoreVisible(bool visible) { FVisible = visible; }
   bool FLoading = false;
 
  private:
@@ -140,9 +141,8 @@ class TWinControl : public TControl {
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool tabStop);
 
+  // The control's own font, or its parent's.
   HFONT Font() const;
-  // A font of the control's own; null to use the parent's again.
-  void SetOwnFont(HFONT font);
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
@@ -196,6 +196,9 @@ class TWinControl : public TControl {
   virtual void PaintWindow(HDC dc) const;
   virtual void DoEnter();
   virtual void DoExit();
+  // The description of a font of the control's own (a new one: the parent's
+  // until then), made with the window.
+  TFontSpec& FontSpec();
 
  private:
   friend class TControl;
@@ -215,16 +218,12 @@ class TWinControl : public TControl {
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   TControl* GraphicControlAt(int x, int y) const;
-  void UpdateFontOfChildren();
 
   HWND FHandle = nullptr;
   bool FSubclassed = false;
   bool FTabStop = false;
-  HFONT FOwnFont = nullptr;
-  // A font of its own that a layout gives the control (Font.Name,
-  // Font.Height, Font.Style): made with the window, kept with the control.
   std::optional<TFontSpec> FFontSpec;
-  TFontHandle FLayoutFont;
+  TFontHandle FFont;
   std::vector<TControl*> FControls;
   TControl* FMouseCapture = nullptr;
 };

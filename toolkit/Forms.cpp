@@ -35,7 +35,8 @@ BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM data) {
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
-  SetVisible(false);
+  StoreVisible(false);
+  FontSpec();  // a form has a font of its own: the layout's, or the default one
   Application().FormCreated(*this);
 }
 
@@ -58,8 +59,6 @@ void TForm::LoadLayoutText(std::string_view text) {
     FMenu = dynamic_cast<TMainMenu*>(FindComponent(Widen(FMenuName)));
     if (!FMenu) throw layout::ParseError(root.line, "no main menu named " + FMenuName);
   }
-  FFont = CreateFontFrom(FFontSpec);
-  SetOwnFont(FFont.Get());
   FLoading = false;
   HandleNeeded();
   if (FClientWidth >= 0 || FClientHeight >= 0) {
@@ -79,8 +78,8 @@ void TForm::ReadComponent(TComponent& component, const layout::Node& node) {
 
 void TForm::LoadChildren(const layout::Node& node, TComponent& parentComponent, TWinControl& parentControl) {
   for (const auto& child : node.children) {
-    if (parentComponent.ReadChild(child)) continue;
-    TComponent* component = CreateComponent(child.className);
+    TComponent* component = parentComponent.CreateChild(child);
+    if (!component) component = CreateComponent(child.className);
     if (!component) throw layout::ParseError(child.line, "unknown component class " + child.className);
     auto* control = dynamic_cast<TControl*>(component);
     ReadComponent(*component, child);
@@ -99,37 +98,29 @@ TComponent* TForm::CreateComponent(const std::string& className) {
   if (className == "TImage") return &Create<TImage>(*this);
   if (className == "TStatusBar") return &Create<TStatusBar>(*this);
   if (className == "TMainMenu") return &Create<TMainMenu>(*this);
-  // The visual-style marker: the manifest does the work, the component none.
-  if (className == "TXPManifest") return &Create<TComponent>(*this);
   return nullptr;
 }
 
 bool TForm::ReadProperty(const std::string& name, const layout::Value& value) {
-  if (name == "Font.Name") FFontSpec.Name = AsText(value);
-  else if (name == "Font.Height") FFontSpec.Height = AsInt(value);
-  else if (name == "Font.Style") FFontSpec.Bold = !AsIdentList(value).empty();
-  else if (name == "ClientWidth") FClientWidth = AsInt(value);
+  if (name == "ClientWidth") FClientWidth = AsInt(value);
   else if (name == "ClientHeight") FClientHeight = AsInt(value);
-  else if (name == "Color") AsIdent(value);  // always the button face
   else if (name == "Menu") FMenuName = AsIdent(value);
   else if (name == "Icon") FIconName = AsText(value);
-  else if (name == "Position") FPosition = AsIdent(value) == "poScreenCenter" ? TPosition::ScreenCenter : TPosition::Designed;
-  else if (name == "BorderStyle") {
-    const std::string style = AsIdent(value);
-    FBorderStyle = style == "bsDialog" ? TBorderStyle::Dialog
-                 : style == "bsSingle" ? TBorderStyle::Single
-                                       : TBorderStyle::Sizeable;
-  } else if (name == "BorderIcons") {
-    FMinimizeBox = FMaximizeBox = FSystemMenu = false;
-    for (const std::string& icon : AsIdentList(value)) {
-      if (icon == "biSystemMenu") FSystemMenu = true;
-      else if (icon == "biMinimize") FMinimizeBox = true;
-      else if (icon == "biMaximize") FMaximizeBox = true;
-    }
-  } else {
-    return TWinControl::ReadProperty(name, value);
-  }
+  else if (name == "Position") FPosition = static_cast<TPosition>(AsChoice(value, {"poDesigned", "poScreenCenter"}, "a position"));
+  else if (name == "BorderStyle")
+    FBorderStyle = static_cast<TBorderStyle>(AsChoice(value, {"bsSizeable", "bsDialog", "bsSingle"}, "a border style"));
+  else if (name == "BorderIcons") ReadBorderIcons(value);
+  else return TWinControl::ReadProperty(name, value);
   return true;
+}
+
+void TForm::ReadBorderIcons(const layout::Value& value) {
+  FMinimizeBox = FMaximizeBox = FSystemMenu = false;
+  for (std::size_t icon : AsChoices(value, {"biSystemMenu", "biMinimize", "biMaximize"}, "a border icon")) {
+    if (icon == 0) FSystemMenu = true;
+    else if (icon == 1) FMinimizeBox = true;
+    else FMaximizeBox = true;
+  }
 }
 
 void TForm::CreateParams(TCreateParams& params) {

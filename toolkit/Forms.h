@@ -9,6 +9,7 @@
 
 class TMainMenu;
 
+// In the order of their names in layouts.
 enum class TPosition { Designed, ScreenCenter };
 enum class TBorderStyle { Sizeable, Dialog, Single };
 
@@ -43,7 +44,6 @@ class TForm : public TWinControl {
 
   void SetClientSize(int width, int height);
   TMainMenu* Menu() const { return FMenu; }
-  HFONT FormFont() const { return FFont.Get(); }
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
@@ -63,9 +63,8 @@ class TForm : public TWinControl {
   void ReadComponent(TComponent& component, const layout::Node& node);
   void FocusFirstControl();
   void ApplyCentering();
+  void ReadBorderIcons(const layout::Value& value);
 
-  TFontSpec FFontSpec;
-  TFontHandle FFont;
   TMainMenu* FMenu = nullptr;
   std::string FMenuName;
   std::wstring FIconName;

@@ -1,16 +1,19 @@
 #pragma once
-// Typed reading of one stored property value, for the controls' ReadProperty.
-// A value of the wrong kind is a fault in the layout: it throws.
+// Typed reading of one stored property value into the toolkit's own types,
+// beside the portable readers of Layout.h. A value of the wrong kind is a
+// fault in the layout: it throws layout::ParseError.
 
 #include <string>
-#include <vector>
 
 #include "Control.h"
 #include "Layout.h"
 
-int AsInt(const layout::Value& value);
-bool AsBool(const layout::Value& value);
+using layout::AsBool;
+using layout::AsChoice;
+using layout::AsChoices;
+using layout::AsIdent;
+using layout::AsInt;
+
+// A string as the W APIs take it.
 std::wstring AsText(const layout::Value& value);
-std::string AsIdent(const layout::Value& value);
-std::vector<std::string> AsIdentList(const layout::Value& value);
 TAlign AsAlign(const layout::Value& value);

@@ -5,7 +5,6 @@
 
 #include "Layout.h"
 #include "LayoutValues.h"
-#include "Strings.h"
 
 namespace {
 
@@ -13,15 +12,10 @@ namespace {
 // navigation sends to a form.
 constexpr UINT kFirstCommand = 100;
 
-TMenuItem& ReadItem(TComponent& owner, TMenuItem* parentItem, const layout::Node& node) {
+// Items belong to the form that owns the menu, like every component.
+TMenuItem& CreateItem(TComponent& form, const layout::Node& node) {
   if (node.className != "TMenuItem") throw layout::ParseError(node.line, "a menu holds only menu items");
-  auto& item = TComponent::Create<TMenuItem>(owner, parentItem);
-  item.SetName(Widen(node.name));
-  for (const auto& property : node.properties)
-    if (!item.ReadProperty(property.name, property.value))
-      throw layout::ParseError(property.line, "unknown property " + property.name);
-  for (const auto& child : node.children) item.ReadChild(child);
-  return item;
+  return TComponent::Create<TMenuItem>(form);
 }
 
 void ForEachItem(const std::vector<TMenuItem*>& items, const std::function<void(TMenuItem&)>& f) {
@@ -48,7 +42,7 @@ HMENU BuildPopup(const std::vector<TMenuItem*>& items, bool bar) {
 
 }  // namespace
 
-TMenuItem::TMenuItem(TComponent* owner, TMenuItem* parentItem) : TComponent(owner), FParentItem(parentItem) {}
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
 
 void TMenuItem::Click() {
   if (OnClick) OnClick(this);
@@ -60,10 +54,10 @@ bool TMenuItem::ReadProperty(const std::string& name, const layout::Value& value
   return true;
 }
 
-bool TMenuItem::ReadChild(const layout::Node& node) {
-  // Items belong to the form that owns the menu, like every component.
-  FItems.push_back(&ReadItem(*Owner(), this, node));
-  return true;
+TComponent* TMenuItem::CreateChild(const layout::Node& node) {
+  TMenuItem& item = CreateItem(*Owner(), node);
+  FItems.push_back(&item);
+  return &item;
 }
 
 TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
@@ -72,9 +66,10 @@ TMainMenu::~TMainMenu() {
   if (FHandle) DestroyMenu(FHandle);
 }
 
-bool TMainMenu::ReadChild(const layout::Node& node) {
-  FItems.push_back(&ReadItem(*Owner(), nullptr, node));
-  return true;
+TComponent* TMainMenu::CreateChild(const layout::Node& node) {
+  TMenuItem& item = CreateItem(*Owner(), node);
+  FItems.push_back(&item);
+  return &item;
 }
 
 HMENU TMainMenu::Handle() {

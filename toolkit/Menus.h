@@ -8,7 +8,7 @@
 
 class TMenuItem : public TComponent {
  public:
-  TMenuItem(TComponent* owner, TMenuItem* parentItem);
+  explicit TMenuItem(TComponent* owner);
   const std::wstring& Caption() const { return FCaption; }
   bool IsSeparator() const { return FCaption == L"-"; }
   UINT Command() const { return FCommand; }
@@ -18,13 +18,12 @@ class TMenuItem : public TComponent {
   void Click();
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
-  bool ReadChild(const layout::Node& node) override;
+  TComponent* CreateChild(const layout::Node& node) override;
 
  private:
   friend class TMainMenu;
   std::wstring FCaption;
   UINT FCommand = 0;
-  TMenuItem* FParentItem;
   std::vector<TMenuItem*> FItems;
 };
 
@@ -38,7 +37,7 @@ class TMainMenu : public TComponent {
   TMenuItem* FindCommand(UINT command) const;
   const std::vector<TMenuItem*>& Items() const { return FItems; }
 
-  bool ReadChild(const layout::Node& node) override;
+  TComponent* CreateChild(const layout::Node& node) override;
 
  private:
   HMENU FHandle = nullptr;

@@ -25,24 +25,6 @@ constexpr NamedColor kColors[] = {
     {"clBtnText", 0x80000000u | COLOR_BTNTEXT},
 };
 
-constexpr std::string_view kPenStyles[] = {"psSolid",      "psDash",  "psDot",        "psDashDot",
-                                           "psDashDotDot", "psClear", "psInsideFrame"};
-constexpr std::string_view kPenModes[] = {"pmBlack",       "pmWhite",      "pmNop",     "pmNot",
-                                          "pmCopy",        "pmNotCopy",    "pmMergePenNot", "pmMaskPenNot",
-                                          "pmMergeNotPen", "pmMaskNotPen", "pmMerge",   "pmNotMerge",
-                                          "pmMask",        "pmNotMask",    "pmXor",     "pmNotXor"};
-constexpr std::string_view kBrushStyles[] = {"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
-                                             "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
-
-// The index of a layout identifier in one of the tables above.
-template <class Enum, std::size_t N>
-Enum AsEnum(const layout::Value& value, const std::string_view (&names)[N], const char* what) {
-  const std::string name = AsIdent(value);
-  for (std::size_t i = 0; i < N; ++i)
-    if (names[i] == name) return static_cast<Enum>(i);
-  throw layout::ParseError(value.line, std::string("expected ") + what);
-}
-
 }  // namespace
 
 COLORREF ColorToRGB(TColor color) {
@@ -52,7 +34,7 @@ COLORREF ColorToRGB(TColor color) {
 
 TColor AsColor(const layout::Value& value) {
   if (value.kind == layout::Value::Kind::Integer) return static_cast<TColor>(AsInt(value));
-  const std::string name = AsIdent(value);
+  const std::string& name = AsIdent(value);
   for (const NamedColor& c : kColors)
     if (c.Name == name) return c.Color;
   throw layout::ParseError(value.line, "expected a colour");
@@ -90,8 +72,15 @@ int TPen::Rop2() const {
 bool TPen::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "Color") SetColor(AsColor(value));
   else if (name == "Width") SetWidth(AsInt(value));
-  else if (name == "Style") SetStyle(AsEnum<TPenStyle>(value, kPenStyles, "a pen style"));
-  else if (name == "Mode") SetMode(AsEnum<TPenMode>(value, kPenModes, "a pen mode"));
+  else if (name == "Style")
+    SetStyle(static_cast<TPenStyle>(AsChoice(
+        value, {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"}, "a pen style")));
+  else if (name == "Mode")
+    SetMode(static_cast<TPenMode>(AsChoice(value,
+                                           {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy",
+                                            "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen",
+                                            "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor"},
+                                           "a pen mode")));
   else return false;
   return true;
 }
@@ -121,7 +110,11 @@ TBrushHandle TBrush::CreateHandle() const {
 
 bool TBrush::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "Color") SetColor(AsColor(value));
-  else if (name == "Style") SetStyle(AsEnum<TBrushStyle>(value, kBrushStyles, "a brush style"));
+  else if (name == "Style")
+    SetStyle(static_cast<TBrushStyle>(AsChoice(value,
+                                               {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+                                                "bsBDiagonal", "bsCross", "bsDiagCross"},
+                                               "a brush style")));
   else return false;
   return true;
 }

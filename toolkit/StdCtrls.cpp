@@ -59,7 +59,7 @@ void TLabel::SetText(std::wstring_view text) {
 
 bool TLabel::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "AutoSize") FAutoSize = AsBool(value);
-  else if (name == "Alignment") FRightJustify = AsIdent(value) == "taRightJustify";
+  else if (name == "Alignment") FRightJustify = AsChoice(value, {"taLeftJustify", "taRightJustify"}, "an alignment") == 1;
   else return TWinControl::ReadProperty(name, value);
   return true;
 }
@@ -113,12 +113,8 @@ void TPanel::CreateParams(TCreateParams& params) {
 }
 
 bool TPanel::ReadProperty(const std::string& name, const layout::Value& value) {
-  if (name == "BevelOuter") {
-    const std::string bevel = AsIdent(value);
-    FBevelOuter = bevel == "bvNone" ? TBevel::None : bevel == "bvLowered" ? TBevel::Lowered : TBevel::Raised;
-  } else {
-    return TWinControl::ReadProperty(name, value);
-  }
+  if (name != "BevelOuter") return TWinControl::ReadProperty(name, value);
+  FBevelOuter = static_cast<TBevel>(AsChoice(value, {"bvNone", "bvLowered", "bvRaised"}, "a bevel"));
   return true;
 }
 

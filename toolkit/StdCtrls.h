@@ -42,6 +42,7 @@ class TGroupBox : public TWinControl {
   LRESULT WMEraseBkgnd(const TMessage& m) override;
 };
 
+// In the order of their names in layouts.
 enum class TBevel { None, Lowered, Raised };
 
 class TPanel : public TWinControl {

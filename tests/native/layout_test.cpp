@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "Layout.h"
 
@@ -66,7 +69,14 @@ std::string Wrap(const std::string& body) { return "object A: TA\n" + body + "\n
 
 std::string StringValue(const std::string& literal) {
   const Node n = Parse(Wrap("S = " + literal));
-  return n.Str("S", "<absent>");
+  return layout::AsString(n.properties.at(0).value);
+}
+
+// The value of a property, which the test knows is there.
+const Value& ValueOf(const Node& node, std::string_view name) {
+  for (const layout::Property& p : node.properties)
+    if (p.name == name) return p.value;
+  throw std::logic_error("no property " + std::string(name));
 }
 
 TEST(LayoutParse, RepresentativeWindowKeepsEveryValueAndOrder) {
@@ -83,27 +93,24 @@ TEST(LayoutParse, RepresentativeWindowKeepsEveryValueAndOrder) {
     EXPECT_EQ(root.properties[i].line, static_cast<int>(i) + 3);
   }
 
-  EXPECT_EQ(root.Str("Caption", ""), "Brelix 1.0");
-  EXPECT_EQ(root.Int("Left", 0), -4);
-  EXPECT_EQ(root.Int("Width", 0), 190);
-  EXPECT_EQ(root.Ident("Color", ""), "clBtnFace");
-  EXPECT_EQ(root.Str("Font.Name", ""), "MS Sans Serif");
-  EXPECT_EQ(root.Int("Font.Height", 0), -11);
+  EXPECT_EQ(layout::AsString(ValueOf(root, "Caption")), "Brelix 1.0");
+  EXPECT_EQ(layout::AsInt(ValueOf(root, "Left")), -4);
+  EXPECT_EQ(layout::AsInt(ValueOf(root, "Width")), 190);
+  EXPECT_EQ(layout::AsIdent(ValueOf(root, "Color")), "clBtnFace");
+  EXPECT_EQ(layout::AsString(ValueOf(root, "Font.Name")), "MS Sans Serif");
+  EXPECT_EQ(layout::AsInt(ValueOf(root, "Font.Height")), -11);
 
-  const Value* style = root.Find("Font.Style");
-  ASSERT_NE(style, nullptr);
+  const Value* style = &ValueOf(root, "Font.Style");
   EXPECT_EQ(style->kind, Value::Kind::List);
   EXPECT_TRUE(style->items.empty());
 
-  const Value* icons = root.Find("BorderIcons");
-  ASSERT_NE(icons, nullptr);
+  const Value* icons = &ValueOf(root, "BorderIcons");
   ASSERT_EQ(icons->items.size(), 2u);
   EXPECT_EQ(icons->items[0].kind, Value::Kind::Identifier);
   EXPECT_EQ(icons->items[0].text, "biSystemMenu");
   EXPECT_EQ(icons->items[1].text, "biMinimize");
 
-  const Value* odd = root.Find("Odd");
-  ASSERT_NE(odd, nullptr);
+  const Value* odd = &ValueOf(root, "Odd");
   ASSERT_EQ(odd->items.size(), 3u);
   EXPECT_EQ(odd->items[0].kind, Value::Kind::Integer);
   EXPECT_EQ(odd->items[0].integer, 1);
@@ -121,71 +128,44 @@ TEST(LayoutParse, RepresentativeWindowKeepsEveryValueAndOrder) {
   ASSERT_EQ(bar.children.size(), 2u);
   EXPECT_EQ(bar.children[0].name, "Panel0");
   EXPECT_EQ(bar.children[1].name, "Panel1");
-  EXPECT_EQ(bar.children[0].Str("Text", ""), "Jou\xC3\xA9s : 0");
+  EXPECT_EQ(layout::AsString(ValueOf(bar.children[0], "Text")), "Jou\xC3\xA9s : 0");
   EXPECT_EQ(bar.children[0].line, 15);
   EXPECT_EQ(root.children[1].name, "Panel1");  // a name may recur at another level
-  EXPECT_TRUE(root.children[1].Has("Caption"));
-  EXPECT_EQ(root.children[1].Str("Caption", "fallback"), "");
+  EXPECT_EQ(layout::AsString(ValueOf(root.children[1], "Caption")), "");
 }
 
-TEST(LayoutNode, LeftOutPropertiesGiveTheFallbackAndWrongKindsAreErrors) {
-  const Node root = Parse(kMainWindow);
-  EXPECT_FALSE(root.Has("Visible"));
-  EXPECT_EQ(root.Find("Visible"), nullptr);
-  EXPECT_EQ(root.Int("Top", 77), 77);
-  EXPECT_EQ(root.Str("Hint", "none"), "none");
-  EXPECT_EQ(root.Ident("Align", "alNone"), "alNone");
-  EXPECT_TRUE(root.Bool("Visible", true));
+TEST(LayoutValues, EachReaderTakesItsKindAndRangeAndRefusesTheRestOnTheValuesLine) {
+  const Node n = Parse(Wrap("W = 3000000000\nH = -11\nOn = true\nOff = false\nMaybe = yes\n"
+                            "Align = alTop\nIcons = [biMinimize, biSystemMenu]\nBad = [biSystemMenu, biGone]\n"
+                            "Caption = \"x\""));
+  auto lineOfError = [](auto&& read) {
+    try {
+      read();
+    } catch (const ParseError& e) {
+      return e.Line();
+    }
+    return 0;
+  };
+  EXPECT_EQ(layout::AsInt(ValueOf(n, "H")), -11);
+  EXPECT_EQ(lineOfError([&] { layout::AsInt(ValueOf(n, "W")); }), 2) << "past 32 bits";
+  EXPECT_EQ(lineOfError([&] { layout::AsInt(ValueOf(n, "Caption")); }), 10) << "a string is no integer";
+  EXPECT_TRUE(layout::AsBool(ValueOf(n, "On")));
+  EXPECT_FALSE(layout::AsBool(ValueOf(n, "Off")));
+  EXPECT_EQ(lineOfError([&] { layout::AsBool(ValueOf(n, "Maybe")); }), 6) << "'yes' is no boolean";
+  EXPECT_EQ(lineOfError([&] { layout::AsBool(ValueOf(n, "H")); }), 3);
+  EXPECT_EQ(lineOfError([&] { layout::AsString(ValueOf(n, "Align")); }), 7) << "an identifier is no string";
 
-  // A stored value of the wrong kind is a fault of the layout, reported on its line.
+  // Identifiers that name a choice, alone or in a list; any other is an error.
+  EXPECT_EQ(layout::AsChoice(ValueOf(n, "Align"), {"alNone", "alTop"}, "an alignment"), 1u);
+  EXPECT_EQ(lineOfError([&] { layout::AsChoice(ValueOf(n, "Align"), {"alNone"}, "an alignment"); }), 7);
+  const std::vector<std::size_t> icons{1, 0};
+  EXPECT_EQ(layout::AsChoices(ValueOf(n, "Icons"), {"biSystemMenu", "biMinimize"}, "an icon"), icons);
+  EXPECT_EQ(lineOfError([&] { layout::AsChoices(ValueOf(n, "Bad"), {"biSystemMenu"}, "an icon"); }), 9);
   try {
-    root.Int("Caption", 0);
-    ADD_FAILURE() << "Int on a string did not throw";
+    layout::AsChoice(ValueOf(n, "Align"), {"alNone"}, "an alignment");
   } catch (const ParseError& e) {
-    EXPECT_EQ(e.Line(), 3);
-    EXPECT_NE(std::string(e.what()).find("'Caption' of 'Form1' should be an integer, not a string"),
-              std::string::npos)
-        << e.what();
+    EXPECT_NE(std::string(e.what()).find("expected an alignment"), std::string::npos) << e.what();
   }
-  EXPECT_THROW(root.Str("Width", ""), ParseError);
-  EXPECT_THROW(root.Ident("Caption", ""), ParseError);
-  EXPECT_THROW(root.Str("Color", ""), ParseError);
-  EXPECT_THROW(root.Int("BorderIcons", 0), ParseError);
-}
-
-TEST(LayoutNode, RangedIntAndBool) {
-  const Node n = Parse(Wrap("W = 3000000000\nH = -11\nOn = true\nOff = false\nMaybe = yes"));
-  EXPECT_EQ(n.Int("W", 0), 3000000000);
-  EXPECT_EQ(n.Int("H", 0, -32768, 32767), -11);
-  EXPECT_EQ(n.Int("Missing", 5, 10, 20), 5);  // the fallback is the caller's business
-  try {
-    n.Int("W", 0, INT32_MIN, INT32_MAX);
-    ADD_FAILURE() << "out-of-range value accepted";
-  } catch (const ParseError& e) {
-    EXPECT_EQ(e.Line(), 2);
-  }
-  EXPECT_TRUE(n.Bool("On", false));
-  EXPECT_FALSE(n.Bool("Off", true));
-  try {
-    n.Bool("Maybe", false);
-    ADD_FAILURE() << "'yes' read as a boolean";
-  } catch (const ParseError& e) {
-    EXPECT_EQ(e.Line(), 6);
-  }
-  EXPECT_THROW(n.Bool("H", false), ParseError);
-}
-
-TEST(LayoutNode, ChildIsDirectDescendantSearchesTheTree) {
-  const Node root = Parse(kMainWindow);
-  ASSERT_NE(root.Child("StatusBar1"), nullptr);
-  EXPECT_EQ(root.Child("Panel0"), nullptr);
-  const Node* panel = root.Descendant("Panel0");
-  ASSERT_NE(panel, nullptr);
-  EXPECT_EQ(panel->Int("Width", 0), 67);
-  // The shallowest wins, though the status bar's Panel1 comes first in the file.
-  EXPECT_EQ(root.Descendant("Panel1"), root.Child("Panel1"));
-  EXPECT_EQ(root.Child("StatusBar1")->Child("Panel1")->Int("Width", 0), 50);
-  EXPECT_EQ(root.Descendant("Nothing"), nullptr);
 }
 
 TEST(LayoutStrings, EscapesAndUtf8Text) {
@@ -225,10 +205,10 @@ TEST(LayoutStrings, BadStringsAreRefusedOnTheirLine) {
 TEST(LayoutIntegers, FullInt64RangeAndNothingBeyond) {
   const Node n = Parse(Wrap("Max = 9223372036854775807\nMin = -9223372036854775808\n"
                             "Plus = +7\nZeros = -007"));
-  EXPECT_EQ(n.Int("Max", 0), std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(n.Int("Min", 0), std::numeric_limits<std::int64_t>::min());
-  EXPECT_EQ(n.Int("Plus", 0), 7);
-  EXPECT_EQ(n.Int("Zeros", 0), -7);
+  EXPECT_EQ(ValueOf(n, "Max").integer, std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(ValueOf(n, "Min").integer, std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(ValueOf(n, "Plus").integer, 7);
+  EXPECT_EQ(ValueOf(n, "Zeros").integer, -7);
 
   ExpectError(Wrap("\nV = 9223372036854775808"), 3, "out of range");
   ExpectError(Wrap("V = -9223372036854775809"), 2, "out of range");
@@ -292,8 +272,9 @@ std::string NestedLists(int depth) {
 
 TEST(LayoutLimits, NestingIsCappedWithoutExhaustingTheStack) {
   const Node deep = Parse(NestedObjects(layout::kMaxDepth));
-  const Node* innermost = deep.Descendant("O" + std::to_string(layout::kMaxDepth - 1));
-  ASSERT_NE(innermost, nullptr);
+  const Node* innermost = &deep;
+  while (!innermost->children.empty()) innermost = &innermost->children[0];
+  EXPECT_EQ(innermost->name, "O" + std::to_string(layout::kMaxDepth - 1));
   ExpectError(NestedObjects(layout::kMaxDepth + 1), layout::kMaxDepth + 1, "nested more than");
 
   EXPECT_NO_THROW(Parse(NestedLists(layout::kMaxDepth)));
@@ -318,14 +299,14 @@ TEST(LayoutText, ByteOrderMarkAndLineEndings) {
     crlf += *p;
   }
   const Node fromCrlf = Parse(crlf);
-  EXPECT_EQ(fromCrlf.Descendant("Panel0")->line, 15);
-  EXPECT_EQ(fromCrlf.Str("Caption", ""), "Brelix 1.0");
+  EXPECT_EQ(fromCrlf.children.at(0).children.at(0).line, 15);
+  EXPECT_EQ(layout::AsString(ValueOf(fromCrlf, "Caption")), "Brelix 1.0");
   ExpectError("object A: TA\r\n W = 1\r\n W = 2\r\nend\r\n", 3, "set twice");
 
   // Layout fragments may sit on one line.
   const Node compact = Parse("object A: TA X = 1 object B: TB end Y = [a,b] end");
-  EXPECT_EQ(compact.Int("X", 0), 1);
-  EXPECT_EQ(compact.Find("Y")->items.size(), 2u);
+  EXPECT_EQ(ValueOf(compact, "X").integer, 1);
+  EXPECT_EQ(ValueOf(compact, "Y").items.size(), 2u);
   EXPECT_EQ(compact.children.size(), 1u);
 }
 
@@ -370,30 +351,6 @@ TEST(LayoutRobustness, TruncatedAndMangledInputNeverCrashes) {
     ExpectParsesOrRefuses(text);
     ExpectParsesOrRefuses("object A: TA\n V = " + text);
   }
-}
-
-TEST(LayoutUtf16, ConvertsWellFormedText) {
-  using layout::Utf8ToUtf16;
-  EXPECT_EQ(Utf8ToUtf16(""), u"");
-  EXPECT_EQ(Utf8ToUtf16("Jou\xC3\xA9s : 0"), u"Joués : 0");
-  EXPECT_EQ(Utf8ToUtf16("\xE2\x82\xAC"), u"\u20AC");
-  EXPECT_EQ(Utf8ToUtf16("\xEF\xBF\xBF"), u"\uFFFF");
-  EXPECT_EQ(Utf8ToUtf16("a\xF0\x9F\x98\x80z"), std::u16string(u"a\xD83D\xDE00z"));
-  EXPECT_EQ(Utf8ToUtf16("\xF4\x8F\xBF\xBF"), std::u16string(u"\xDBFF\xDFFF"));
-  EXPECT_EQ(Utf8ToUtf16(std::string("a\0b", 3)), std::u16string(u"a\0b", 3));
-}
-
-TEST(LayoutUtf16, ReplacesEachIllFormedSubsequenceWithOneReplacementCharacter) {
-  using layout::Utf8ToUtf16;
-  EXPECT_EQ(Utf8ToUtf16("\x80"), u"\uFFFD");
-  EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD");             // cut at the end
-  EXPECT_EQ(Utf8ToUtf16("\xE2\x82z"), u"\uFFFDz");         // cut before a new character
-  EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x98\xC3\xA9"), u"\uFFFD\u00E9");
-  EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");     // overlong
-  EXPECT_EQ(Utf8ToUtf16("\xE0\x80\x80"), u"\uFFFD\uFFFD\uFFFD");
-  EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // a surrogate
-  EXPECT_EQ(Utf8ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // past U+10FFFF
-  EXPECT_EQ(Utf8ToUtf16("\xFF\xFE"), u"\uFFFD\uFFFD");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "Forms.h"
 #include "Layout.h"
@@ -74,6 +75,18 @@ TEST(ApplicationErrors, ALayoutWithAnUnknownClassOrPropertyIsRefused) {
                layout::ParseError);
   TForm wrongKind(nullptr);
   EXPECT_THROW(wrongKind.LoadLayoutText("object F: TForm\n Width = \"wide\"\nend\n"), layout::ParseError);
+  // An identifier that names nothing is never taken for a default.
+  for (const char* property : {"Position = poNowhere", "BorderStyle = bsRound", "BorderIcons = [biHelp]",
+                               "Font.Style = [fsBold, fsShiny]", "Color = clBtnFace"}) {
+    TForm unknownName(nullptr);
+    EXPECT_THROW(unknownName.LoadLayoutText(std::string("object F: TForm\n ") + property + "\nend\n"),
+                 layout::ParseError)
+        << property;
+  }
+  TForm unknownChild(nullptr);
+  EXPECT_THROW(unknownChild.LoadLayoutText("object F: TForm\n object S: TStatusBar\n  object B: TButton\n  end\n"
+                                           " end\nend\n"),
+               layout::ParseError);
 }
 
 TEST(ApplicationErrors, ClosingAModalFormGivesCancel) {

@@ -414,122 +414,57 @@ class Parser {
   Tokenizer tokens_;
 };
 
-const Property* FindProperty(const Node& node, std::string_view name) {
-  for (const Property& p : node.properties) {
-    if (p.name == name) return &p;
-  }
-  return nullptr;
-}
-
-// The property if it is stored with the expected kind, nullptr if it is left
-// out; a ParseError on its line if it holds another kind.
-const Property* Typed(const Node& node, std::string_view name, Value::Kind kind) {
-  const Property* p = FindProperty(node, name);
-  if (p != nullptr && p->value.kind != kind) {
-    throw ParseError(p->line, "property '" + p->name + "' of '" + node.name + "' should be " +
-                                  std::string(KindName(kind)) + ", not " +
-                                  std::string(KindName(p->value.kind)));
-  }
-  return p;
-}
-
 }  // namespace
 
 ParseError::ParseError(int line, const std::string& message)
     : std::runtime_error("layout line " + std::to_string(line) + ": " + message), line_(line) {}
 
-std::string_view KindName(Value::Kind kind) {
-  switch (kind) {
-    case Value::Kind::Integer: return "an integer";
-    case Value::Kind::String: return "a string";
-    case Value::Kind::Identifier: return "an identifier";
-    case Value::Kind::List: return "a list";
-  }
-  return "a value";
-}
-
-const Value* Node::Find(std::string_view property) const {
-  const Property* p = FindProperty(*this, property);
-  return p != nullptr ? &p->value : nullptr;
-}
-
-std::int64_t Node::Int(std::string_view property, std::int64_t fallback) const {
-  const Property* p = Typed(*this, property, Value::Kind::Integer);
-  return p != nullptr ? p->value.integer : fallback;
-}
-
-std::int64_t Node::Int(std::string_view property, std::int64_t fallback, std::int64_t min,
-                       std::int64_t max) const {
-  const Property* p = Typed(*this, property, Value::Kind::Integer);
-  if (p == nullptr) return fallback;
-  if (p->value.integer < min || p->value.integer > max) {
-    throw ParseError(p->line, "property '" + p->name + "' of '" + name + "' is " +
-                                  std::to_string(p->value.integer) + ", outside " +
-                                  std::to_string(min) + ".." + std::to_string(max));
-  }
-  return p->value.integer;
-}
-
-std::string Node::Str(std::string_view property, std::string_view fallback) const {
-  const Property* p = Typed(*this, property, Value::Kind::String);
-  return p != nullptr ? p->value.text : std::string(fallback);
-}
-
-std::string Node::Ident(std::string_view property, std::string_view fallback) const {
-  const Property* p = Typed(*this, property, Value::Kind::Identifier);
-  return p != nullptr ? p->value.text : std::string(fallback);
-}
-
-bool Node::Bool(std::string_view property, bool fallback) const {
-  const Property* p = Typed(*this, property, Value::Kind::Identifier);
-  if (p == nullptr) return fallback;
-  if (p->value.text == "true") return true;
-  if (p->value.text == "false") return false;
-  throw ParseError(p->line, "property '" + p->name + "' of '" + name +
-                                "' should be true or false, not " + p->value.text);
-}
-
-const Node* Node::Child(std::string_view childName) const {
-  for (const Node& child : children) {
-    if (child.name == childName) return &child;
-  }
-  return nullptr;
-}
-
-const Node* Node::Descendant(std::string_view descendantName) const {
-  // Level by level, so that the shallowest object of that name wins: a form's
-  // own Panel1 before a status bar's panel that happens to share the name.
-  std::vector<const Node*> level{this};
-  while (!level.empty()) {
-    std::vector<const Node*> next;
-    for (const Node* node : level) {
-      for (const Node& child : node->children) {
-        if (child.name == descendantName) return &child;
-        next.push_back(&child);
-      }
-    }
-    level = std::move(next);
-  }
-  return nullptr;
-}
-
 Node Parse(std::string_view text) { return Parser(text).Document(); }
 
-std::u16string Utf8ToUtf16(std::string_view utf8) {
-  std::u16string out;
-  out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const char32_t cp = DecodeUtf8(utf8, i);
-    if (cp == kIllFormed) {
-      out += u'\uFFFD';
-    } else if (cp < 0x10000) {
-      out += static_cast<char16_t>(cp);
-    } else {
-      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    }
+namespace {
+
+[[noreturn]] void Expected(const Value& value, const std::string& what) {
+  throw ParseError(value.line, "expected " + what);
+}
+
+}  // namespace
+
+std::int32_t AsInt(const Value& value) {
+  if (value.kind != Value::Kind::Integer) Expected(value, "an integer");
+  if (value.integer < INT32_MIN || value.integer > INT32_MAX) Expected(value, "a 32-bit integer");
+  return static_cast<std::int32_t>(value.integer);
+}
+
+bool AsBool(const Value& value) {
+  return AsChoice(value, {"false", "true"}, "true or false") == 1;
+}
+
+const std::string& AsString(const Value& value) {
+  if (value.kind != Value::Kind::String) Expected(value, "a string");
+  return value.text;
+}
+
+const std::string& AsIdent(const Value& value) {
+  if (value.kind != Value::Kind::Identifier) Expected(value, "an identifier");
+  return value.text;
+}
+
+std::size_t AsChoice(const Value& value, std::initializer_list<std::string_view> names, const char* what) {
+  const std::string& name = AsIdent(value);
+  std::size_t index = 0;
+  for (std::string_view candidate : names) {
+    if (candidate == name) return index;
+    ++index;
   }
-  return out;
+  Expected(value, what);
+}
+
+std::vector<std::size_t> AsChoices(const Value& value, std::initializer_list<std::string_view> names,
+                                   const char* what) {
+  if (value.kind != Value::Kind::List) Expected(value, "a list");
+  std::vector<std::size_t> chosen;
+  for (const Value& item : value.items) chosen.push_back(AsChoice(item, names, what));
+  return chosen;
 }
 
 }  // namespace layout

@@ -43,7 +43,9 @@
 // Every malformed input, including truncated or binary data, gives a
 // ParseError that names the 1-based line where the reader gave up.
 
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -74,9 +76,6 @@ struct Value {
   int line = 0;               // where the value starts, for callers' errors
 };
 
-// "an integer", "a string", "an identifier", "a list": for error messages.
-std::string_view KindName(Value::Kind kind);
-
 struct Property {
   std::string name;
   Value value;
@@ -89,39 +88,25 @@ struct Node {
   std::vector<Property> properties;  // in file order
   std::vector<Node> children;        // in file order
   int line = 0;                      // of the `object` keyword
-
-  // The value of a property, or nullptr when it is left out.
-  const Value* Find(std::string_view property) const;
-  bool Has(std::string_view property) const { return Find(property) != nullptr; }
-
-  // Typed reads: the fallback when the property is left out (a property equal
-  // to its default is not stored), its value when it has the right kind, and
-  // a ParseError on the property's line when it has another kind, because a
-  // stored value of the wrong kind is a fault in the layout, not a default.
-  std::int64_t Int(std::string_view property, std::int64_t fallback) const;
-  // As Int, and a ParseError too when the value lies outside [min, max]: the
-  // way to read a number that goes on into an int or a pixel size.
-  std::int64_t Int(std::string_view property, std::int64_t fallback, std::int64_t min,
-                   std::int64_t max) const;
-  std::string Str(std::string_view property, std::string_view fallback) const;
-  std::string Ident(std::string_view property, std::string_view fallback) const;
-  // The identifiers `true` and `false`; any other value is a ParseError.
-  bool Bool(std::string_view property, bool fallback) const;
-
-  // A direct child by name, or nullptr.
-  const Node* Child(std::string_view name) const;
-  // The shallowest object below this one with that name (the first in file
-  // order among equally deep ones), or nullptr.
-  const Node* Descendant(std::string_view name) const;
 };
 
 // Reads a whole layout and returns its root object. Throws ParseError.
 Node Parse(std::string_view text);
 
-// UTF-8 to UTF-16, for the W APIs. Never throws for bad input: each maximal
-// ill-formed subsequence (stray or missing continuation bytes, overlong forms,
-// surrogates, values past U+10FFFF) becomes one U+FFFD, as Unicode recommends,
-// so that text from anywhere can be shown. Layout strings are already valid.
-std::u16string Utf8ToUtf16(std::string_view utf8);
+// Typed reading of one stored value. A value of another kind, or out of the
+// range asked for, or an identifier that names nothing the reader knows, is a
+// fault of the layout: a ParseError on the value's line.
+std::int32_t AsInt(const Value& value);
+// The identifiers `true` and `false`.
+bool AsBool(const Value& value);
+// UTF-8 text.
+const std::string& AsString(const Value& value);
+const std::string& AsIdent(const Value& value);
+// The position of the identifier in `names`; `what` names the kind in the
+// error ("an alignment").
+std::size_t AsChoice(const Value& value, std::initializer_list<std::string_view> names, const char* what);
+// A list of identifiers, each in `names`: their positions, in list order.
+std::vector<std::size_t> AsChoices(const Value& value, std::initializer_list<std::string_view> names,
+                                   const char* what);
 
 }  // namespace layout
