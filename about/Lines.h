@@ -39,7 +39,6 @@ class TLine : public TGraphicControl {
   void SetPen(const TPen& pen) { FPen.Assign(pen); }
   TBrush& Brush() { return FBrush; }
   const TBrush& Brush() const { return FBrush; }
-  void SetBrush(const TBrush& brush) { FBrush.Assign(brush); }
 
   // The change handler of the pen and the brush: repaint.
   void StyleChanged() { Invalidate(); }

@@ -40,7 +40,6 @@ class TSpinButton : public TWinControl {
   TTimerSpeedButton& DownArrow() const { return *FDownArrow; }
   TTimerSpeedButton* FocusedArrow() const { return FFocusedArrow; }
 
-  TWinControl* FocusControl() const { return FFocusControl; }
   void SetFocusControl(TWinControl* control);
 
   TNotifyEvent OnUpClick;
@@ -50,9 +49,7 @@ class TSpinButton : public TWinControl {
   // the built-in one with one image.
   void SetUpGlyph(HBITMAP bitmap);
   void SetDownGlyph(HBITMAP bitmap);
-  int UpNumGlyphs() const { return FUpArrow->NumGlyphs(); }
   int DownNumGlyphs() const { return FDownArrow->NumGlyphs(); }
-  void SetUpNumGlyphs(int count) { FUpArrow->SetNumGlyphs(count); }
   void SetDownNumGlyphs(int count) { FDownArrow->SetNumGlyphs(count); }
 
   void SetBounds(int left, int top, int width, int height) override;

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "hh_files.h"
 #include "hh_library.h"
 
 namespace {
@@ -28,11 +29,6 @@ struct THelpEngineState {
   THtmlHelpA HtmlHelp = nullptr;
 };
 THelpEngineState theEngine;
-
-bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The key's default value as text, up to its first zero. Values of any type but
 // plain or expandable text count as absent; expandable text is not expanded.

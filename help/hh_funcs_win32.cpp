@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "hh.h"
+#include "hh_files.h"
 #include "hh_funcs_buffer.h"
 #include "hh_library.h"
 
@@ -34,8 +35,6 @@ std::string ModuleFile(HMODULE module) {
     return static_cast<std::uint32_t>(GetModuleFileNameA(module, buffer, size));
   });
 }
-
-DWORD Attributes(const std::string& path) { return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str()); }
 
 LCID FormatLocale() {
   const LCID locale = GetThreadLocale();
@@ -84,15 +83,9 @@ std::string TWin32HelpPlatform::TempPath() {
 
 std::string TWin32HelpPlatform::HelpEnginePath() { return LocateHelpEngine(); }
 
-bool TWin32HelpPlatform::FileExists(const std::string& path) {
-  const DWORD attributes = Attributes(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool TWin32HelpPlatform::FileExists(const std::string& path) { return ::FileExists(path); }
 
-bool TWin32HelpPlatform::DirectoryExists(const std::string& path) {
-  const DWORD attributes = Attributes(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool TWin32HelpPlatform::DirectoryExists(const std::string& path) { return ::DirectoryExists(path); }
 
 bool TWin32HelpPlatform::CreateEmptyFile(const std::string& path) {
   return OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS) != nullptr;
@@ -112,22 +105,28 @@ bool TWin32HelpPlatform::AppendToFile(const std::string& path, std::string_view 
   return true;
 }
 
-std::optional<TFileVersionWords> TWin32HelpPlatform::FileVersionWords(const std::string& path) {
-  // version.dll is not among the libraries Windows always takes from the
-  // system folder: load it from there by its full path, so that a file of the
-  // same name beside the program is never the one used.
+// version.dll is not among the libraries Windows always takes from the system
+// folder: it is loaded from there by its full path, so that a file of the same
+// name beside the program is never the one used; once for all the reads.
+bool TWin32HelpPlatform::VersionLibraryLoaded() {
+  if (FVersionLibrary) return true;
   const std::string systemDirectory = SystemDirectory();
-  if (systemDirectory.empty()) return std::nullopt;
-  const TLibrary version(LoadLibraryA((systemDirectory + "\\version.dll").c_str()));
-  if (!version) return std::nullopt;
-  using SizeFn = DWORD(WINAPI*)(LPCSTR, LPDWORD);
-  using InfoFn = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
-  using QueryFn = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
-  const auto getSize = reinterpret_cast<SizeFn>(reinterpret_cast<void*>(GetProcAddress(version.get(), "GetFileVersionInfoSizeA")));
-  const auto getInfo = reinterpret_cast<InfoFn>(reinterpret_cast<void*>(GetProcAddress(version.get(), "GetFileVersionInfoA")));
-  const auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(GetProcAddress(version.get(), "VerQueryValueA")));
-  if (!getSize || !getInfo || !query) return std::nullopt;
+  if (systemDirectory.empty()) return false;
+  TLibrary version(LoadLibraryA((systemDirectory + "\\version.dll").c_str()));
+  if (!version) return false;
+  FGetSize = reinterpret_cast<TGetSize>(reinterpret_cast<void*>(GetProcAddress(version.get(), "GetFileVersionInfoSizeA")));
+  FGetInfo = reinterpret_cast<TGetInfo>(reinterpret_cast<void*>(GetProcAddress(version.get(), "GetFileVersionInfoA")));
+  FQuery = reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(version.get(), "VerQueryValueA")));
+  if (!FGetSize || !FGetInfo || !FQuery) return false;
+  FVersionLibrary = std::move(version);
+  return true;
+}
 
+std::optional<TFileVersionWords> TWin32HelpPlatform::FileVersionWords(const std::string& path) {
+  if (!VersionLibraryLoaded()) return std::nullopt;
+  const auto getSize = FGetSize;
+  const auto getInfo = FGetInfo;
+  const auto query = FQuery;
   DWORD ignored = 0;
   const DWORD size = getSize(path.c_str(), &ignored);
   if (size == 0) return std::nullopt;

@@ -1,7 +1,10 @@
 #pragma once
 // The help probe's platform on Win32: ANSI calls of the active code page.
 
+#include <windows.h>
+
 #include "hh_funcs_platform.h"
+#include "hh_library.h"
 
 class TWin32HelpPlatform : public THelpPlatform {
  public:
@@ -23,4 +26,14 @@ class TWin32HelpPlatform : public THelpPlatform {
   std::string DecimalSeparator() override;
   std::string LocalDateTime() override;
   std::string LocalTime() override;
+
+ private:
+  bool VersionLibraryLoaded();
+  using TGetSize = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+  using TGetInfo = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+  using TQuery = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+  TLibrary FVersionLibrary;
+  TGetSize FGetSize = nullptr;
+  TGetInfo FGetInfo = nullptr;
+  TQuery FQuery = nullptr;
 };

@@ -17,7 +17,7 @@ TApplication& Application() {
   return *theApplication;
 }
 
-TApplication::TApplication() : FInstance(GetModuleHandleW(nullptr)) {
+TApplication::TApplication() {
   if (theApplication) throw std::logic_error("one application object per process");
   theApplication = this;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};

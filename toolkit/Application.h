@@ -19,7 +19,6 @@ class TApplication {
   TApplication(const TApplication&) = delete;
   TApplication& operator=(const TApplication&) = delete;
 
-  HINSTANCE Instance() const { return FInstance; }
   const std::wstring& Title() const { return FTitle; }
   void SetTitle(std::wstring title) { FTitle = std::move(title); }
 
@@ -57,7 +56,6 @@ class TApplication {
   bool IsNavigationMessage(MSG& msg);
 
  private:
-  HINSTANCE FInstance;
   std::wstring FTitle;
   TForm* FMainForm = nullptr;
   bool FTerminated = false;

@@ -41,8 +41,6 @@ class TComponent {
   template <class T>
   T& Find(std::wstring_view name) const;
 
-  std::size_t ComponentCount() const { return FComponents.size(); }
-
   // Told when a component this one owns, or one it asked to hear about, is
   // about to be destroyed, so that references to it can be cleared.
   virtual void Notification(TComponent* /*component*/) {}

@@ -82,17 +82,6 @@ void TControl::SetVisible(bool visible) { FVisible = visible; }
 void TControl::SetEnabled(bool enabled) { FEnabled = enabled; }
 void TControl::SetText(std::wstring_view text) { FText.assign(text); }
 
-void TControl::SetAlign(TAlign align) {
-  FAlign = align;
-  if (FParent) FParent->AlignControls();
-}
-
-TForm* TControl::OwningForm() const {
-  const TControl* control = this;
-  while (control->FParent) control = control->FParent;
-  return dynamic_cast<TForm*>(const_cast<TControl*>(control));
-}
-
 void TControl::Click() {
   if (OnClick) OnClick(this);
 }
@@ -244,7 +233,6 @@ LRESULT TWinControl::DefaultHandler(const TMessage& m) {
 LRESULT TWinControl::WndProc(const TMessage& m) {
   switch (m.Msg) {
     case WM_COMMAND: return WMCommand(m);
-    case WM_NOTIFY: return WMNotify(m);
     case WM_SIZE: return WMSize(m);
     case WM_MOVE: return WMMove(m);
     case WM_SETFOCUS: return WMSetFocus(m);
@@ -273,15 +261,6 @@ LRESULT TWinControl::WndProc(const TMessage& m) {
 LRESULT TWinControl::WMCommand(const TMessage& m) {
   if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.LParam)))
     if (child->CommandNotify(HIWORD(m.WParam))) return 0;
-  return DefaultHandler(m);
-}
-
-LRESULT TWinControl::WMNotify(const TMessage& m) {
-  auto* header = reinterpret_cast<NMHDR*>(m.LParam);
-  if (TWinControl* child = FromHandle(header->hwndFrom)) {
-    LRESULT result = 0;
-    if (child->NotifyNotify(*header, result)) return result;
-  }
   return DefaultHandler(m);
 }
 

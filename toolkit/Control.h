@@ -46,10 +46,6 @@ class TControl : public TComponent {
   virtual void SetText(std::wstring_view text);
 
   TAlign Align() const { return FAlign; }
-  void SetAlign(TAlign align);
-
-  // The form this control stands on, or null.
-  TForm* OwningForm() const;
 
   TNotifyEvent OnClick;
   virtual void Click();
@@ -120,7 +116,6 @@ class TWinControl : public TControl {
 
   bool IsWindowed() const override { return true; }
   HWND Handle() const { return FHandle; }
-  bool HandleAllocated() const { return FHandle != nullptr; }
   // Creates the window (and those of the windowed children) if needed.
   HWND HandleNeeded();
   void DestroyHandle();
@@ -132,7 +127,6 @@ class TWinControl : public TControl {
   std::wstring Text() const override;
   void SetText(std::wstring_view text) override;
 
-  const std::vector<TControl*>& Controls() const { return FControls; }
   bool Focused() const;
   bool CanFocus() const;
   void SetFocus();
@@ -165,7 +159,6 @@ class TWinControl : public TControl {
 
   // The handlers.
   virtual LRESULT WMCommand(const TMessage& m);
-  virtual LRESULT WMNotify(const TMessage& m);
   virtual LRESULT WMSize(const TMessage& m);
   virtual LRESULT WMMove(const TMessage& m);
   virtual LRESULT WMSetFocus(const TMessage& m);
@@ -188,9 +181,8 @@ class TWinControl : public TControl {
   virtual LRESULT WMActivate(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMDestroy(const TMessage& m) { return DefaultHandler(m); }
 
-  // WM_COMMAND / WM_NOTIFY reflected from the parent to the control.
+  // WM_COMMAND reflected from the parent to the control.
   virtual bool CommandNotify(WORD /*code*/) { return false; }
-  virtual bool NotifyNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
   virtual void Resized() {}
   // Paints a window of the toolkit's own class (background already erased).
   virtual void PaintWindow(HDC dc) const;

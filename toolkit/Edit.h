@@ -13,7 +13,6 @@ class TCustomEdit : public TWinControl {
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool readOnly);
   bool AutoSelect() const { return FAutoSelect; }
-  void SetAutoSelect(bool autoSelect) { FAutoSelect = autoSelect; }
   bool Ctl3D() const { return FCtl3D; }
   void SelectAll();
 

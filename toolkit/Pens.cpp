@@ -87,14 +87,6 @@ bool TPen::ReadProperty(const std::string& name, const layout::Value& value) {
 
 // ----------------------------------------------------------------- TBrush
 
-void TBrush::Assign(const TBrush& other) {
-  if (&other == this) return;
-  const bool same = FColor == other.FColor && FStyle == other.FStyle;
-  FColor = other.FColor;
-  FStyle = other.FStyle;
-  if (!same) Changed();
-}
-
 TBrushHandle TBrush::CreateHandle() const {
   LOGBRUSH lb{BS_SOLID, ColorToRGB(FColor), 0};
   static constexpr ULONG_PTR kHatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,

@@ -87,8 +87,6 @@ class TBrush : public TGraphicsObject {
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle style) { Change(FStyle, style); }
 
-  void Assign(const TBrush& other);
-
   TBrushHandle CreateHandle() const;
 
   // "Color", "Style" of a layout.

@@ -11,7 +11,6 @@ class TTimer : public TComponent {
   explicit TTimer(TComponent* owner);
   ~TTimer() override;
 
-  UINT Interval() const { return FInterval; }
   // A new interval restarts a running timer.
   void SetInterval(UINT milliseconds);
   bool Enabled() const { return FEnabled; }

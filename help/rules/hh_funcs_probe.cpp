@@ -23,10 +23,6 @@ std::string DirectoryOf(const THelpPlatform& platform, const std::string& fileNa
   return WithoutTrailingBackslashes(platform, SplitFileName(fileName, LeadBytes(platform)).Dir);
 }
 
-std::string FriendlyName(const TFileVersion& version, std::string (*name)(const TVersion&)) {
-  return version.Text.empty() ? std::string() : name(version.Number);
-}
-
 }  // namespace
 
 std::string SystemDirectory(THelpPlatform& platform) {
@@ -65,12 +61,12 @@ TFileVersion ReadBrowserVersion(THelpPlatform& platform) {
   return version;
 }
 
-std::string HelpFriendlyVersion(THelpPlatform& platform) {
-  return FriendlyName(ReadFileVersion(platform, platform.HelpEnginePath()), HelpReleaseName);
+std::string HelpFriendlyVersion(const TFileVersion& engine) {
+  return engine.Text.empty() ? std::string() : HelpReleaseName(engine.Number);
 }
 
-std::string BrowserFriendlyVersion(THelpPlatform& platform) {
-  return FriendlyName(ReadBrowserVersion(platform), BrowserReleaseName);
+std::string BrowserFriendlyVersion(const TFileVersion& browser) {
+  return browser.Text.empty() ? std::string() : BrowserReleaseName(browser.Number);
 }
 
 void WriteReportLine(THelpPlatform& platform, const std::string& reportPath, std::string_view format,
@@ -108,12 +104,15 @@ THelpEnvironment ProbeEnvironment(THelpPlatform& platform) {
   env.DebugReportOn = (!env.ModuleDir.empty() && platform.FileExists(env.ModuleDir + kMarkerFileName)) ||
                       DebugSwitchGiven(CommandLineParameters(platform.CommandLine()));
 
-  env.HhVerStr = ReadFileVersion(platform, platform.HelpEnginePath()).Text;
+  // Each file's version is read once, for its text and its release name.
+  const TFileVersion engine = ReadFileVersion(platform, platform.HelpEnginePath());
+  env.HhVerStr = engine.Text;
   env.HhInstalled = !env.HhVerStr.empty();
-  env.HhFriendlyVerStr = HelpFriendlyVersion(platform);
-  env.IeVerStr = ReadBrowserVersion(platform).Text;
+  env.HhFriendlyVerStr = HelpFriendlyVersion(engine);
+  const TFileVersion browser = ReadBrowserVersion(platform);
+  env.IeVerStr = browser.Text;
   env.IeInstalled = !env.IeVerStr.empty();
-  env.IeFriendlyVerStr = BrowserFriendlyVersion(platform);
+  env.IeFriendlyVerStr = BrowserFriendlyVersion(browser);
 
   WriteDebugReport(platform, env);
   return env;

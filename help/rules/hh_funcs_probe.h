@@ -29,9 +29,10 @@ bool DirectoryWritable(THelpPlatform& platform, const std::string& dir);
 TFileVersion ReadFileVersion(THelpPlatform& platform, const std::string& path);
 // The version of Shdocvw.dll in the system directory, old builds shifted.
 TFileVersion ReadBrowserVersion(THelpPlatform& platform);
-// Release names of the registered engine and of the browser, or empty.
-std::string HelpFriendlyVersion(THelpPlatform& platform);
-std::string BrowserFriendlyVersion(THelpPlatform& platform);
+// Release names of the engine's and the browser's versions, or empty when
+// the version is.
+std::string HelpFriendlyVersion(const TFileVersion& engine);
+std::string BrowserFriendlyVersion(const TFileVersion& browser);
 
 // Formats one line and appends it to the report at reportPath; a line that
 // cannot be written is dropped.

@@ -26,6 +26,7 @@ class THhFuncsFakePlatform : public THelpPlatform {
   std::set<std::string> ReadOnlyDirectories;
   std::map<std::string, std::string> Files;  // path -> contents
   std::map<std::string, TFileVersionWords> Versions;
+  std::map<std::string, int> VersionReads;  // how often each file's version was read
   int AppendFailuresLeft = 0;  // the next appends that cannot open the file
   std::vector<std::string> Created, Removed;
   TOsVersion Os{2, 5, 1, 2600};
@@ -76,6 +77,7 @@ class THhFuncsFakePlatform : public THelpPlatform {
     return true;
   }
   std::optional<TFileVersionWords> FileVersionWords(const std::string& path) override {
+    ++VersionReads[path];
     const auto it = Versions.find(path);
     if (it == Versions.end()) return std::nullopt;
     return it->second;

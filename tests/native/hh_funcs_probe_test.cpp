@@ -172,9 +172,13 @@ TEST(HhFuncsProbe, VersionsFoundMissingOrUnreadable) {
   EXPECT_FALSE(env.IeInstalled);
   EXPECT_EQ(env.IeFriendlyVerStr, "");
   platform.AddVersionedFile(platform.Engine, 0, 0);
+  platform.VersionReads.clear();
   env = ProbeEnvironment(platform);
   EXPECT_EQ(env.HhVerStr, "0.0.0.0");
   EXPECT_EQ(env.HhFriendlyVerStr, "< 1.0");
+  // Each file is read once, for its text and its name alike.
+  EXPECT_EQ(platform.VersionReads[platform.Engine], 1);
+  EXPECT_EQ(platform.VersionReads["C:\\WINDOWS\\system32\\Shdocvw.dll"], 1);
 
   // A version registered for a path where no file exists is not read.
   platform.Files.erase(platform.Engine);
