@@ -1,6 +1,11 @@
 #include "MainForm.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "Application.h"
+#include "BoardGeometry.h"
+#include "MoveStatus.h"
 #include "Seed.h"
 #include "hh.h"
 #include "resource.h"
@@ -10,7 +15,7 @@ TForm1::TForm1(TComponent* owner)
       StatusBar1((LoadLayout(LAYOUT_MAINFORM), Find<TStatusBar>(L"StatusBar1"))),
       Panel1(Find<TPanel>(L"Panel1")),
       AboutBox1(Find<TAboutBox>(L"AboutBox1")),
-      FBoard(*this, ClockSeed) {
+      FBoard(ClockSeed) {
   auto bind = [this](const wchar_t* item, void (TForm1::*handler)(TComponent*)) {
     Find<TMenuItem>(item).OnClick = [this, handler](TComponent* sender) { (this->*handler)(sender); };
   };
@@ -33,8 +38,8 @@ TComponent* TForm1::CreateComponent(const std::string& className) {
 void TForm1::FormCreate() {
   FBoard.SetConfiguration(5, 5, 250);
   FBoard.SetMoveCount(0);
-  SetMoveStatus(MoveStatusText(FBoard.MoveCount()));
-  FBoard.BuildBoard();
+  ShowMoveCount();
+  BuildBoard();
 }
 
 void TForm1::FormDestroy() {
@@ -43,10 +48,15 @@ void TForm1::FormDestroy() {
   if (THtmlHelpA htmlHelp = HtmlHelp()) htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
 }
 
-void TForm1::Nouvellepartie1Click(TComponent*) { FBoard.Nouvellepartie1Click(); }
+void TForm1::Nouvellepartie1Click(TComponent*) {
+  FBoard.Shuffle();
+  TakeFocusFromTiles();
+  ShowTiles();
+  ShowMoveCount();
+}
 
 void TForm1::Quitter1Click(TComponent*) {
-  FBoard.FreeBoard();
+  FreeBoard();
   Close();
 }
 
@@ -54,15 +64,23 @@ TGridConfiguration TForm1::Configuration() const {
   return {FBoard.Rows(), FBoard.Cols(), FBoard.ShuffleMoves()};
 }
 
-void TForm1::Configurer1Click(TComponent*) {
-  if (!FConfigDialog || FConfigDialog->ShowModal() <= 1) return;
-  FBoard.FreeBoard();
-  const TGridConfiguration values = FConfigDialog->Values();
+void TForm1::SetConfiguration(const TGridConfiguration& values) {
   FBoard.SetConfiguration(values.Rows, values.Cols, values.ShuffleMoves);
-  FBoard.BuildBoard();
 }
 
-void TForm1::Rsoudre1Click(TComponent*) { FBoard.Rsoudre1Click(); }
+void TForm1::Configurer1Click(TComponent*) {
+  if (!FConfigDialog || FConfigDialog->ShowModal() <= 1) return;
+  FreeBoard();
+  SetConfiguration(FConfigDialog->Values());
+  BuildBoard();
+}
+
+// Frees and builds rather than rearranging: the board comes back with a
+// fresh set of buttons and the window at its computed size.
+void TForm1::Rsoudre1Click(TComponent*) {
+  FreeBoard();
+  BuildBoard();
+}
 
 void TForm1::Rubriquesdelaide1Click(TComponent*) {
   THtmlHelpA htmlHelp = HtmlHelp();
@@ -80,39 +98,87 @@ void TForm1::Rubriquesdelaide1Click(TComponent*) {
 void TForm1::Aproposde1Click(TComponent*) { AboutBox1.Execute(); }
 
 void TForm1::Button1Click(TComponent* sender) {
-  if (auto* button = dynamic_cast<TTileButton*>(sender)) FBoard.Button1Click(button);
+  for (std::int32_t n = 1; n <= FBoard.SlotCount(); ++n) {
+    if (FTileButtons[static_cast<std::size_t>(n - 1)].Button != sender) continue;
+    if (FBoard.TryMoveTile(n)) {
+      ShowTiles();
+      ShowMoveCount();
+    }
+    break;
+  }
+  // After every click in a game, moved or not: a shuffle that ends in order
+  // is congratulated at the first click.
+  if (FBoard.GameActive()) CheckSolved();
 }
 
-// ------------------------------------------------------------ IBoardWindow
+void TForm1::CheckSolved() {
+  if (!FBoard.IsSolved()) return;
+  Application().ShowMessageBox(Handle(), L"Vous avez réussi !", L"Félicitations", MB_OK);
+  FBoard.EndGame();
+}
 
-void TForm1::SetOuterHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+// ------------------------------------------------------------ tile buttons
 
-void TForm1::SetOuterWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+void TForm1::BuildBoard() {
+  // A second set of buttons would orphan the first on the window.
+  if (!FTileButtons.empty()) throw std::logic_error("TForm1::BuildBoard: a board already exists");
+  // Height first, then width; the board area is then read as laid out for
+  // the new size.
+  const TWindowSize size = BoardWindowSize(FBoard.Rows(), FBoard.Cols());
+  SetBounds(Left(), Top(), Width(), size.Height);
+  SetBounds(Left(), Top(), size.Width, Height());
+  FBoard.Build();
+  try {
+    FTileButtons.reserve(static_cast<std::size_t>(FBoard.SlotCount()));
+    for (std::int32_t n = 1; n <= FBoard.SlotCount(); ++n) CreateTileButton(n);
+  } catch (...) {
+    FreeBoard();  // whatever was created goes with the board
+    throw;
+  }
+  FTileButtons.back().Button->SetVisible(false);  // the gap; its caption stays the number
+}
 
-TBoardAreaSize TForm1::ReadBoardAreaSize() { return {Panel1.Width(), Panel1.Height()}; }
-
-TTileButton* TForm1::CreateTileButton(int left, int top, int width, int height, std::wstring_view caption) {
-  auto& button = Create<TTileButton>(*this);
-  button.SetBounds(left, top, width, height);
-  button.SetText(caption);
+void TForm1::CreateTileButton(std::int32_t n) {
+  const TTileBounds bounds = TileBounds(n, FBoard.Rows(), FBoard.Cols(), Panel1.Width(), Panel1.Height());
+  auto& button = Create<TButton>(*this);
+  FTileButtons.push_back({&button, n});
+  button.SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+  button.SetText(std::to_wstring(n));
   button.OnClick = [this](TComponent* sender) { Button1Click(sender); };
   button.SetParent(this);
   // New windows go below their siblings: keep the board area under the
   // tiles, and the tiles in the order they were made.
   Panel1.SendToBack();
-  return &button;
 }
 
-void TForm1::SetTileVisible(TTileButton* button, bool visible) { button->SetVisible(visible); }
-
-bool TForm1::IsTileVisible(const TTileButton* button) const { return button->Visible(); }
-
-void TForm1::SetTileCaption(TTileButton* button, std::wstring_view caption) { button->SetText(caption); }
-
-void TForm1::DestroyTileButton(TTileButton* button) { FreeComponent(button); }
-
-void TForm1::SetMoveStatus(std::wstring_view text) { StatusBar1.SetPanelText(0, text); }
-
-void TForm1::ShowCongratulation(std::wstring_view text, std::wstring_view caption) {
-  Application().ShowMessageBox(Handle(), std::wstring(text), std::wstring(caption), MB_OK);
+void TForm1::FreeBoard() {
+  for (const TTileButton& tile : FTileButtons) FreeComponent(tile.Button);
+  std::vector<TTileButton>().swap(FTileButtons);
+  FBoard.Free();
 }
+
+void TForm1::ShowTiles() {
+  for (std::int32_t n = 1; n <= FBoard.SlotCount(); ++n) {
+    TTileButton& tile = FTileButtons[static_cast<std::size_t>(n - 1)];
+    const std::int32_t number = FBoard.Slot(n).Tile;
+    if (number != 0 && number != tile.Caption) {
+      tile.Button->SetText(std::to_wstring(number));
+      tile.Caption = number;
+    }
+    if (tile.Button->Visible() != (number != 0)) tile.Button->SetVisible(number != 0);
+  }
+}
+
+// A new game leaves no tile with the keyboard focus: the focused button now
+// bears another number, and Space would move a tile the player never chose.
+void TForm1::TakeFocusFromTiles() {
+  const HWND focus = GetFocus();
+  for (const TTileButton& tile : FTileButtons) {
+    if (tile.Button->Handle() == focus) {
+      SetFocus();
+      return;
+    }
+  }
+}
+
+void TForm1::ShowMoveCount() { StatusBar1.SetPanelText(0, MoveStatusText(FBoard.MoveCount())); }

@@ -1,7 +1,9 @@
 #pragma once
-// The main window: the board, its menu and its status bar.
+// The main window: the board, its menu and its status bar. It owns the tile
+// buttons and shows the board's state on them.
 
-#include <memory>
+#include <cstdint>
+#include <vector>
 
 #include "About.h"
 #include "Board.h"
@@ -11,26 +13,28 @@
 #include "Menus.h"
 #include "StdCtrls.h"
 
-// A tile's push button: the board knows it only by this type.
-class TTileButton : public TButton {
- public:
-  using TButton::TButton;
-};
-
-class TForm1 : public TForm, private IBoardWindow {
+class TForm1 : public TForm {
  public:
   explicit TForm1(TComponent* owner);
   ~TForm1() override;
 
-  TBoard& Board() { return FBoard; }
   const TBoard& Board() const { return FBoard; }
+  // Slot n's push button (1..Rows*Cols); requires a board.
+  const TButton& TileButton(std::int32_t n) const { return *FTileButtons.at(static_cast<std::size_t>(n - 1)).Button; }
   TGridConfiguration Configuration() const;
+  // Takes a new configuration; only between FreeBoard and BuildBoard.
+  void SetConfiguration(const TGridConfiguration& values);
   // The configuration dialog, created after this window.
   void SetConfigDialog(TForm2* dialog) { FConfigDialog = dialog; }
 
   TStatusBar& StatusBar1;
   TPanel& Panel1;
   TAboutBox& AboutBox1;
+
+  // The board in solved order with a fresh set of buttons, and the window at
+  // the board's size; FreeBoard destroys the buttons and drops the board.
+  void BuildBoard();
+  void FreeBoard();
 
   // Handlers.
   void FormCreate();
@@ -47,18 +51,22 @@ class TForm1 : public TForm, private IBoardWindow {
   TComponent* CreateComponent(const std::string& className) override;
 
  private:
-  // IBoardWindow
-  void SetOuterHeight(int height) override;
-  void SetOuterWidth(int width) override;
-  TBoardAreaSize ReadBoardAreaSize() override;
-  TTileButton* CreateTileButton(int left, int top, int width, int height, std::wstring_view caption) override;
-  void SetTileVisible(TTileButton* button, bool visible) override;
-  bool IsTileVisible(const TTileButton* button) const override;
-  void SetTileCaption(TTileButton* button, std::wstring_view caption) override;
-  void DestroyTileButton(TTileButton* button) override;
-  void SetMoveStatus(std::wstring_view text) override;
-  void ShowCongratulation(std::wstring_view text, std::wstring_view caption) override;
+  // A tile button and the tile number its caption was last given.
+  struct TTileButton {
+    TButton* Button = nullptr;
+    std::int32_t Caption = 0;
+  };
+
+  void CreateTileButton(std::int32_t n);
+  void CheckSolved();
+  // One pass over the buttons after an operation on the board: each tile's
+  // button shown with its number, the gap's hidden (its caption left as it
+  // was). Only what differs from the state reaches the window.
+  void ShowTiles();
+  void TakeFocusFromTiles();
+  void ShowMoveCount();
 
   TBoard FBoard;
+  std::vector<TTileButton> FTileButtons;  // slot n's at n - 1
   TForm2* FConfigDialog = nullptr;
 };

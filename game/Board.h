@@ -1,21 +1,18 @@
 #pragma once
-// The tile board and the rules of play: building and freeing the board, the
-// move rule, the shuffle and the completion test. Free of any window code: it
-// reaches its window only through IBoardWindow.
+// The tile board and the rules of play: the slots, the move rule, the shuffle,
+// the completion test and the move count. Pure state: whoever shows the board
+// reads it back after each operation.
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
-#include "BoardWindow.h"
 #include "Random.h"
 
 struct TTileSlot {
   std::int32_t Home = 0;  // the slot's own number, the tile that belongs here
   std::int32_t Tile = 0;  // tile now in the slot; 0 is the gap
-  TTileButton* TileButton = nullptr;
 };
 
 // Ranges of the grid configuration.
@@ -27,51 +24,52 @@ class TBoard {
  public:
   using SeedSource = std::function<std::uint32_t()>;
 
-  // The window must outlive the board. The seed source reseeds the generator
-  // at every new game; an empty one leaves the generator's state as it is.
-  // The destructor never calls the window: it drops the slots only, since the
-  // window owns the buttons and may already be going away.
-  TBoard(IBoardWindow& window, SeedSource seed);
-  ~TBoard();
-  TBoard(const TBoard&) = delete;
-  TBoard& operator=(const TBoard&) = delete;
+  // The seed source reseeds the generator at every shuffle; an empty one
+  // leaves the generator's state as it is.
+  explicit TBoard(SeedSource seed);
 
   // Stores a new grid configuration, each value clamped into its range so that
-  // no impossible size ever reaches BuildBoard. Only valid while no board
-  // exists (between FreeBoard and BuildBoard); throws std::logic_error
-  // otherwise.
+  // no impossible size ever reaches Build. Only valid while there is no board;
+  // throws std::logic_error otherwise, since the slots follow the rows and
+  // columns they were built with.
   void SetConfiguration(std::int32_t rows, std::int32_t cols, std::int32_t shuffleMoves);
   void SetMoveCount(std::int32_t count) { FMoveCount = count; }
 
-  // BuildBoard throws std::logic_error if a board already exists; FreeBoard
-  // without a board does nothing.
-  void BuildBoard();
-  void FreeBoard();
+  // The solved order for Rows x Cols, whatever the board held: tile n in slot
+  // n, the gap in the last slot. Ends any game; the move count is kept.
+  void Build();
+  // Drops the slots; there is no board until the next Build.
+  void Free();
   bool HasBoard() const { return !FSlots.empty(); }
 
-  // Click of any tile button.
-  void Button1Click(const TTileButton* sender);
+  // Moves the tile in slot n into the gap if the gap is next to it (tried
+  // above, left, right, below) and counts the move. False, and nothing
+  // changed, if no neighbour is the gap or n is not a slot.
   bool TryMoveTile(std::int32_t n);
-  void SlideTile(std::int32_t source, std::int32_t target);
-  void CheckSolved();
+  // ShuffleMoves successful random moves from the arrangement as it stands,
+  // with the generator reseeded first; then a game starts with a count of 0.
   // Requires a board; throws std::logic_error without one.
-  void Nouvellepartie1Click();
-  void Rsoudre1Click();
+  void Shuffle();
+  // Tiles 1..Rows*Cols-1 in their own slots.
+  bool IsSolved() const;
+  void EndGame() { FGameActive = false; }
 
   std::int32_t Rows() const { return FRows; }
   std::int32_t Cols() const { return FCols; }
   std::int32_t ShuffleMoves() const { return FShuffleMoves; }
   std::int32_t MoveCount() const { return FMoveCount; }
   bool GameActive() const { return FGameActive; }
-  // Slot n (1..Rows*Cols); requires a board.
+  // Number of slots: Rows*Cols while there is a board, 0 otherwise.
+  std::int32_t SlotCount() const { return static_cast<std::int32_t>(FSlots.size()); }
+  // Slot n (1..SlotCount()).
   const TTileSlot& Slot(std::int32_t n) const { return FSlots.at(static_cast<std::size_t>(n - 1)); }
-  TRandom& Random() { return FRandom; }
+  const TRandom& Random() const { return FRandom; }
 
  private:
   TTileSlot& At(std::int32_t n) { return FSlots.at(static_cast<std::size_t>(n - 1)); }
-  void ShowMoveCount();
+  // The neighbour of slot n that holds the gap, or 0.
+  std::int32_t GapBeside(std::int32_t n) const;
 
-  IBoardWindow& FWindow;
   SeedSource FSeed;
   TRandom FRandom;
 
@@ -82,6 +80,3 @@ class TBoard {
   std::int32_t FShuffleMoves = 250;
   std::int32_t FMoveCount = 0;
 };
-
-// "Joués : <n>"
-std::wstring MoveStatusText(std::int32_t moveCount);

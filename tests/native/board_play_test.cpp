@@ -1,41 +1,41 @@
-// Tile clicks, the move rule, sliding and the completion test.
+// The move rule, the move count and the completion test.
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <set>
 
 #include "BoardTestSupport.h"
 
-TEST(BoardMove, ClicksOnTheSolvedBoard) {
-  BoardOnFake f;
-  f.Click(1);  // not next to the gap: nothing at all
+TEST(BoardMove, MovesOnTheSolvedBoard) {
+  BuiltBoard f;
+  EXPECT_FALSE(f.Board.TryMoveTile(1));  // not next to the gap: nothing at all
   EXPECT_EQ(f.Board.MoveCount(), 0);
-  EXPECT_EQ(f.Window.StatusUpdates, 0);
-  EXPECT_TRUE(f.Solved());
+  EXPECT_TRUE(f.Board.IsSolved());
 
-  f.Click(24);  // right, into slot 25
+  EXPECT_TRUE(f.Board.TryMoveTile(24));  // right, into slot 25
   EXPECT_EQ(f.Board.Slot(25).Tile, 24);
-  EXPECT_EQ(f.Button(25).Caption, L"24");
   EXPECT_EQ(f.Gap(), 24);
   EXPECT_EQ(f.Board.MoveCount(), 1);
-  EXPECT_EQ(f.Window.Status, L"Joués : 1");
+  EXPECT_FALSE(f.Board.IsSolved());
   ExpectBoardInvariants(f);
 
-  BoardOnFake g;
-  g.Click(20);  // down, into slot 25
+  BuiltBoard g;
+  EXPECT_TRUE(g.Board.TryMoveTile(20));  // down, into slot 25
   EXPECT_EQ(g.Board.Slot(25).Tile, 20);
   EXPECT_EQ(g.Gap(), 20);
-  ExpectBoardInvariants(g);
+
+  for (int n : {0, -1, 26, INT_MIN, INT_MAX}) EXPECT_FALSE(g.Board.TryMoveTile(n)) << n;
+  EXPECT_EQ(g.Board.MoveCount(), 1);
 }
 
-// Slots that can move into the gap at `gap`, found by trying every slot on a
-// fresh board.
+// Slots that can move into the gap at `gap`, found by trying every slot.
 static std::set<int> MovableInto(int rows, int cols, int gap) {
   std::set<int> movable;
-  BoardOnFake f(rows, cols);
+  BuiltBoard f(rows, cols);
   for (int n = 1; n <= rows * cols; ++n) {
-    f.Board.Rsoudre1Click();
+    f.Board.Build();
     f.MoveGapTo(gap);
     if (n == gap) continue;
     const int count = f.Board.MoveCount();
@@ -78,91 +78,32 @@ TEST(BoardMove, NoMoveWrapsBetweenRowsForAnyShape) {
   }
 }
 
-TEST(BoardMove, TheMovedTileKeepsItsButtonsShownState) {
-  BoardOnFake f;
-  f.Window.SetTileVisible(f.Board.Slot(24).TileButton, false);
-  f.Board.SlideTile(24, 25);
-  EXPECT_FALSE(f.Button(25).Visible);
-  EXPECT_FALSE(f.Button(24).Visible);
-  EXPECT_EQ(f.Button(25).Caption, L"24");
-  EXPECT_EQ(f.Window.Status, L"Joués : 1");
+TEST(BoardMove, TheCountWrapsAtThirtyTwoBits) {
+  BuiltBoard f;
+  f.Board.SetMoveCount(INT_MAX);
+  ASSERT_TRUE(f.Board.TryMoveTile(24));
+  EXPECT_EQ(f.Board.MoveCount(), INT_MIN);
+  ASSERT_TRUE(f.Board.TryMoveTile(25));
+  EXPECT_EQ(f.Board.MoveCount(), INT_MIN + 1);
 }
 
-TEST(BoardMove, UnknownSenderMovesNothing) {
-  BoardOnFake f;
-  FakeBoardWindow other;
-  f.Board.Button1Click(nullptr);
-  f.Board.Button1Click(other.CreateTileButton(0, 0, 1, 1, L"24"));
-  EXPECT_EQ(f.Board.MoveCount(), 0);
-  EXPECT_TRUE(f.Solved());
-}
-
-// Rotates the gap of a 2 x 2 board round its cycle 1-2-4-3 until the tiles
-// stand in order (at most 11 clicks, as the arrangements form a 12-cycle).
-static int ClickRoundUntilCongratulated(BoardOnFake& f) {
-  static const int next[] = {0, 3, 1, 4, 2};  // the tile clicked moves the gap backwards
-  int clicks = 0;
-  while (f.Window.Congratulations.empty() && clicks < 12) {
-    f.Click(next[f.Gap()]);
-    ++clicks;
-    if (!f.Solved()) {
-      EXPECT_TRUE(f.Window.Congratulations.empty());
-    }
+TEST(BoardCompletion, SolvedOnlyWithEveryTileHome) {
+  // On 2 x 2 the three tiles only turn round: taking the gap round the board
+  // clockwise (4 -> 3 -> 1 -> 2 -> 4) twelve times brings the order back,
+  // and no earlier position is in order.
+  BuiltBoard f(2, 2);
+  static const int kNext[] = {0, 2, 4, 1, 3};
+  for (int move = 1; move <= 12; ++move) {
+    ASSERT_TRUE(f.Board.TryMoveTile(kNext[f.Gap()]));
+    EXPECT_EQ(f.Board.IsSolved(), move == 12) << move;
   }
-  return clicks;
-}
+  ExpectBoardInvariants(f);
+  EXPECT_EQ(f.Board.MoveCount(), 12);
 
-TEST(BoardCompletion, RestoringTheOrderInAGameCongratulatesOnce) {
-  BoardOnFake f(2, 2, 10);
-  f.Seed = 7;
-  f.Board.Nouvellepartie1Click();
-  if (f.Solved()) f.Click(2);  // an unsolved start, still in the game
-  ASSERT_FALSE(f.Solved());
+  // Moves alone never start or end a game.
+  EXPECT_FALSE(f.Board.GameActive());
+  f.Board.Shuffle();
   ASSERT_TRUE(f.Board.GameActive());
-
-  std::wstring statusInBox;
-  bool activeInBox = false;
-  f.Window.OnCongratulation = [&] {
-    statusInBox = f.Window.Status;
-    activeInBox = f.Board.GameActive();
-  };
-  const int before = f.Board.MoveCount();
-  const int clicks = ClickRoundUntilCongratulated(f);
-  ASSERT_EQ(f.Window.Congratulations.size(), 1u);
-  EXPECT_TRUE(f.Solved());
-  EXPECT_EQ(f.Window.Congratulations[0].first, L"Vous avez réussi !");
-  EXPECT_EQ(f.Window.Congratulations[0].second, L"Félicitations");
-  EXPECT_EQ(statusInBox, MoveStatusText(before + clicks));  // final count already shown
-  EXPECT_TRUE(activeInBox);
+  f.Board.EndGame();
   EXPECT_FALSE(f.Board.GameActive());
-
-  // Free play again: moves count on, no further congratulation.
-  f.Click(3);
-  f.Click(4);
-  f.Click(1);
-  EXPECT_TRUE(f.Solved());
-  EXPECT_EQ(f.Board.MoveCount(), before + clicks + 2);
-  EXPECT_EQ(f.Window.Congratulations.size(), 1u);
-}
-
-TEST(BoardCompletion, FreePlayIsNeverCongratulated) {
-  BoardOnFake f;
-  f.Click(24);
-  f.Click(25);  // back in order
-  f.Click(1);
-  EXPECT_TRUE(f.Solved());
-  EXPECT_TRUE(f.Window.Congratulations.empty());
-}
-
-TEST(BoardSolve, KeepsTheMoveCount) {
-  BoardOnFake f;
-  f.Board.Nouvellepartie1Click();
-  const int gap = f.Gap(), beside = gap > 5 ? gap - 5 : gap + 5;
-  while (f.Board.MoveCount() < 37) f.MoveGapTo(f.Gap() == gap ? beside : gap);
-  ASSERT_EQ(f.Board.MoveCount(), 37);
-  f.Board.Rsoudre1Click();
-  EXPECT_EQ(f.Window.Status, L"Joués : 37");
-  EXPECT_FALSE(f.Board.GameActive());
-  f.Click(24);
-  EXPECT_EQ(f.Window.Status, L"Joués : 38");
 }

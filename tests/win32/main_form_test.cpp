@@ -28,6 +28,17 @@ class MainFormTest : public testing::Test {
     return shown;
   }
   void ClickMenu(const wchar_t* item) { form->Find<TMenuItem>(item).Click(); }
+  HWND TileInSlot(int n) { return form->TileButton(n).Handle(); }
+  int GapSlot() {
+    int gap = 1;
+    while (form->Board().Slot(gap).Tile != 0) ++gap;
+    return gap;
+  }
+  void UseTwoByTwo() {
+    form->FreeBoard();
+    form->SetConfiguration({2, 2, 10});
+    form->BuildBoard();
+  }
 
   std::unique_ptr<TForm1> form;
 };
@@ -82,36 +93,49 @@ TEST_F(MainFormTest, RealClickOnTile24MovesItAndCounts) {
 
 TEST_F(MainFormTest, RestoringTheOrderInAGameShowsTheRealBoxOnceAndPlayGoesOn) {
   TBoxAnswerer boxes;
-  TBoard& board = form->Board();
-  board.FreeBoard();
-  board.SetConfiguration(2, 2, 10);
-  board.BuildBoard();
+  UseTwoByTwo();
   ClickMenu(L"Nouvellepartie1");
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
-  EXPECT_TRUE(board.GameActive());
+  EXPECT_TRUE(form->Board().GameActive());
   // On 2 x 2 the three tiles only turn round: walking the gap round the
   // board puts them back in order within twelve moves.
   static const int kNext[] = {0, 2, 4, 1, 3};  // clockwise neighbour of a slot
-  auto gapSlot = [&] {
-    int gap = 1;
-    while (board.Slot(gap).Tile != 0) ++gap;
-    return gap;
-  };
-  auto tileButton = [&](int slot) { return reinterpret_cast<TButton*>(board.Slot(slot).TileButton)->Handle(); };
-  for (int move = 0; move < 12 && boxes.Count() == 0; ++move) RealClick(tileButton(kNext[gapSlot()]));
+  for (int move = 0; move < 12 && boxes.Count() == 0; ++move) RealClick(TileInSlot(kNext[GapSlot()]));
   ASSERT_EQ(boxes.Count(), 1u);
   const TShownBox box = boxes.Boxes()[0];
   EXPECT_EQ(box.Text, L"Vous avez réussi !");
   EXPECT_EQ(box.Caption, L"Félicitations");
   EXPECT_EQ(box.Icon, nullptr);
   EXPECT_EQ(box.Buttons, std::vector<std::wstring>{L"OK"});
-  EXPECT_FALSE(board.GameActive());
+  EXPECT_FALSE(form->Board().GameActive());
   const std::wstring count = StatusText(StatusBar(), 0);
   EXPECT_NE(count, L"Joués : 0");
 
   // Play goes on, counted, with no further congratulation.
-  RealClick(tileButton(kNext[gapSlot()]));
+  RealClick(TileInSlot(kNext[GapSlot()]));
   EXPECT_NE(StatusText(StatusBar(), 0), count);
+  Pump(200);
+  EXPECT_EQ(boxes.Count(), 1u);
+}
+
+TEST_F(MainFormTest, AShuffleThatEndsInOrderIsCongratulatedAtTheFirstClick) {
+  TBoxAnswerer boxes;
+  UseTwoByTwo();
+  // About one 2 x 2 shuffle in six ends in order; the clock seeds each one.
+  for (int game = 0; game < 300; ++game) {
+    ClickMenu(L"Nouvellepartie1");
+    if (form->Board().IsSolved()) break;
+  }
+  ASSERT_TRUE(form->Board().IsSolved()) << "no shuffle ended in order";
+  ASSERT_TRUE(form->Board().GameActive());
+  EXPECT_EQ(boxes.Count(), 0u);
+
+  SendMessageW(TileInSlot(1), BM_CLICK, 0, 0);  // cannot move
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].Text, L"Vous avez réussi !");
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
+  EXPECT_FALSE(form->Board().GameActive());
+  SendMessageW(TileInSlot(1), BM_CLICK, 0, 0);
   Pump(200);
   EXPECT_EQ(boxes.Count(), 1u);
 }
@@ -129,12 +153,25 @@ TEST_F(MainFormTest, SolveRestoresOrderKeepsCountAndLeavesNoWindowBehind) {
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 3");
 }
 
-TEST_F(MainFormTest, NewGameShufflesAndResetsTheCount) {
+TEST_F(MainFormTest, NewGameShowsTheShuffledBoardAndResetsTheCount) {
   RealClick(Tile(L"24"));
+  SetFocus(Tile(L"1"));
+  ASSERT_EQ(GetFocus(), Tile(L"1"));
   ClickMenu(L"Nouvellepartie1");
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
   EXPECT_EQ(ShownTiles().size(), 24u);
   EXPECT_TRUE(form->Board().GameActive());
+  // Each slot's button shows the tile the board holds there; the gap's is
+  // hidden.
+  for (int n = 1; n <= 25; ++n) {
+    const int tile = form->Board().Slot(n).Tile;
+    EXPECT_EQ(IsWindowVisible(TileInSlot(n)) != 0, tile != 0) << n;
+    if (tile != 0) {
+      EXPECT_EQ(WindowText(TileInSlot(n)), std::to_wstring(tile)) << n;
+    }
+  }
+  // No tile keeps the focus: Space would move a tile the player never chose.
+  EXPECT_EQ(GetFocus(), form->Handle());
 }
 
 TEST_F(MainFormTest, QuitFreesTheBoardAndEndsTheLoop) {

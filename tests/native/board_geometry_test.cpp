@@ -1,0 +1,48 @@
+// Where the board stands in the main window, and the move status text.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "BoardGeometry.h"
+#include "MoveStatus.h"
+
+TEST(BoardGeometry, WindowGrowsTwentyPerColumnAndThirtyTwoPerRow) {
+  struct Case {
+    int rows, cols, width, height;
+  };
+  for (const Case c : {Case{2, 2, 140, 164}, Case{3, 4, 180, 196}, Case{5, 5, 200, 260}, Case{10, 2, 140, 420},
+                       Case{2, 10, 300, 164}, Case{10, 10, 300, 420}}) {
+    SCOPED_TRACE(std::to_string(c.rows) + "x" + std::to_string(c.cols));
+    const TWindowSize size = BoardWindowSize(c.rows, c.cols);
+    EXPECT_EQ(size.Width, c.width);
+    EXPECT_EQ(size.Height, c.height);
+  }
+}
+
+TEST(BoardGeometry, CellsComeFromTheBoardAreaWithTheRemaindersDropped) {
+  // 192 x 187 at 5 x 5: (192 - 4) / 5 = 37 wide, (187 - 6) / 5 = 36 high.
+  auto expect = [](int n, int left, int top) {
+    const TTileBounds b = TileBounds(n, 5, 5, 192, 187);
+    EXPECT_EQ(b.Left, left) << n;
+    EXPECT_EQ(b.Top, top) << n;
+    EXPECT_EQ(b.Width, 37) << n;
+    EXPECT_EQ(b.Height, 36) << n;
+  };
+  expect(1, 2, 2);
+  expect(5, 150, 2);  // end of the first row
+  expect(6, 2, 38);   // start of the second
+  expect(7, 39, 38);
+  expect(25, 150, 146);
+
+  // Rows and columns are not mixed up on a board that is not square.
+  const TTileBounds last = TileBounds(6, 2, 3, 100, 50);
+  EXPECT_EQ(last.Left, 2 + 2 * 32);
+  EXPECT_EQ(last.Top, 2 + 22);
+}
+
+TEST(MoveStatus, CountInDecimalAfterTheLabel) {
+  EXPECT_EQ(MoveStatusText(0), L"Jou\u00e9s : 0");
+  EXPECT_EQ(MoveStatusText(37), L"Jou\u00e9s : 37");
+  EXPECT_EQ(MoveStatusText(1000000), L"Jou\u00e9s : 1000000");
+}
