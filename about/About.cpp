@@ -7,8 +7,10 @@
 #include "Application.h"
 #include "LayoutValues.h"
 #include "TextCapacity.h"
+#include "Texts.h"
+#include "resource.h"
 
-TAboutBox::TAboutBox(TComponent* owner) : TComponent(owner) {}
+TAboutBox::TAboutBox(TComponent* owner) : TComponent(owner), FCopyright(LoadText(IDS_MAKERS_NOTICE)) {}
 
 std::wstring TAboutBox::Capped(std::wstring_view text) {
   return std::wstring(text.substr(0, PrefixOfCharacters(text, kTextCapacity)));
@@ -18,14 +20,14 @@ void TAboutBox::Execute() {
   // A new dialog for each showing, held here for its length only.
   std::unique_ptr<TFAbout> dialog;
   try {
-    dialog = std::make_unique<TFAbout>(nullptr, FMemory);
+    dialog = TForm::New<TFAbout>(nullptr, FMemory);
   } catch (const std::exception&) {
     Application().Beep(0);
     return;
   }
-  dialog->Label1.SetText(FProductName);
-  dialog->Label2.SetText(FVersion);
-  dialog->Label3.SetText(FCopyright);
+  dialog->Label1->SetText(FProductName);
+  dialog->Label2->SetText(FVersion);
+  dialog->Label3->SetText(FCopyright);
   // The dialog goes when this returns, also when showing it throws.
   dialog->ShowModal();
 }

@@ -9,9 +9,6 @@
 #include "Component.h"
 #include "MemoryStatus.h"
 
-// The maker's notice: the default of Copyright, and the main window's.
-inline constexpr wchar_t kMakersNotice[] = L"\u00A9 Brelix";
-
 class TAboutBox : public TComponent {
  public:
   // Each text keeps at most this many characters; a longer one is cut.
@@ -40,6 +37,6 @@ class TAboutBox : public TComponent {
 
   std::wstring FProductName;
   std::wstring FVersion;
-  std::wstring FCopyright = kMakersNotice;
+  std::wstring FCopyright;  // the maker's notice until another is stored
   TMemorySource FMemory = ReadMemoryStatus;
 };

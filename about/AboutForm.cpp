@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Strings.h"
+#include "Texts.h"
 #include "resource.h"
 
 namespace {
@@ -15,26 +16,32 @@ std::wstring ThousandSeparator() {
 
 // A copy of the program's icon, at 32 x 32, for the image to own.
 TIconHandle ApplicationIcon() {
-  return TIconHandle(
-      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 32, 32, 0)));
+  return TIconHandle(static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), RESOURCE_NAME(RES_MAIN_ICON), IMAGE_ICON, 32, 32, 0)));
+}
+
+TBitmapHandle Banner() {
+  return TBitmapHandle(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), RESOURCE_NAME(RES_ABOUT_BANNER),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 }  // namespace
 
-TFAbout::TFAbout(TComponent* owner, TMemorySource memory)
-    : TForm(owner),
-      Button1((LoadLayout(LAYOUT_ABOUTFORM), Find<TButton>(L"Button1"))),
-      Image1(Find<TImage>(L"Image1")),
-      lblPhysMem(Find<TLabel>(L"lblPhysMem")),
-      lblPhysRes(Find<TLabel>(L"lblPhysRes")),
-      Line1(Find<TLine>(L"Line1")),
-      Line2(Find<TLine>(L"Line2")),
-      Label1(Find<TLabel>(L"Label1")),
-      Label2(Find<TLabel>(L"Label2")),
-      Label3(Find<TLabel>(L"Label3")),
-      FImage(Find<TImage>(L"FImage")),
-      FMemory(std::move(memory)) {
-  Button1.OnClick = [this](TComponent* sender) { Button1Click(sender); };
+TFAbout::TFAbout(TComponent* owner, TMemorySource memory) : TForm(owner), FMemory(std::move(memory)) {}
+
+void TFAbout::AfterConstruction() {
+  LoadLayout(RESOURCE_NAME(RES_ABOUT_LAYOUT));
+  Button1 = &Find<TButton>(L"Button1");
+  Image1 = &Find<TImage>(L"Image1");
+  lblPhysMem = &Find<TLabel>(L"lblPhysMem");
+  lblPhysRes = &Find<TLabel>(L"lblPhysRes");
+  Line1 = &Find<TLine>(L"Line1");
+  Line2 = &Find<TLine>(L"Line2");
+  Label1 = &Find<TLabel>(L"Label1");
+  Label2 = &Find<TLabel>(L"Label2");
+  Label3 = &Find<TLabel>(L"Label3");
+  FImage = &Find<TImage>(L"FImage");
+  Button1->OnClick = [this](TComponent* sender) { Button1Click(sender); };
   FormCreate();
 }
 
@@ -44,11 +51,13 @@ TComponent* TFAbout::CreateComponent(const std::string& className) {
 }
 
 void TFAbout::FormCreate() {
-  FImage.SetIcon(ApplicationIcon());
+  Image1->SetBitmap(Banner());
+  FImage->SetIcon(ApplicationIcon());
   Application().Beep(0);
   const TMemoryFigures memory = FMemory();
-  lblPhysMem.SetText(Widen(PhysicalMemoryLine(memory.TotalPhysBytes, Narrow(ThousandSeparator()))));
-  lblPhysRes.SetText(Widen(FreeResourcesLine(memory.MemoryLoad)));
+  lblPhysMem->SetText(
+      FormatText(IDS_PHYSICAL_MEMORY, {Widen(PhysicalMemoryKo(memory.TotalPhysBytes, Narrow(ThousandSeparator())))}));
+  lblPhysRes->SetText(FormatText(IDS_FREE_RESOURCES, {std::to_wstring(FreeMemoryPercent(memory.MemoryLoad))}));
 }
 
 void TFAbout::Button1Click(TComponent*) { Close(); }

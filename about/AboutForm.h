@@ -12,22 +12,23 @@ class TFAbout : public TForm {
  public:
   explicit TFAbout(TComponent* owner, TMemorySource memory = ReadMemoryStatus);
 
-  // The components of the stored layout.
-  TButton& Button1;
-  TImage& Image1;
-  TLabel& lblPhysMem;
-  TLabel& lblPhysRes;
-  TLine& Line1;
-  TLine& Line2;
-  TLabel& Label1;
-  TLabel& Label2;
-  TLabel& Label3;
-  TImage& FImage;
+  // The components of the stored layout, bound once it is read.
+  TButton* Button1 = nullptr;
+  TImage* Image1 = nullptr;
+  TLabel* lblPhysMem = nullptr;
+  TLabel* lblPhysRes = nullptr;
+  TLine* Line1 = nullptr;
+  TLine* Line2 = nullptr;
+  TLabel* Label1 = nullptr;
+  TLabel* Label2 = nullptr;
+  TLabel* Label3 = nullptr;
+  TImage* FImage = nullptr;
 
   void FormCreate();
   void Button1Click(TComponent* sender);
 
  protected:
+  void AfterConstruction() override;
   TComponent* CreateComponent(const std::string& className) override;
 
  private:

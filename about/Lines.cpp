@@ -7,10 +7,7 @@ TLine::TLine(TComponent* owner) : TGraphicControl(owner) {
   FBrush.OnChange = [this] { StyleChanged(); };
   FPen.OnChange = [this] { StyleChanged(); };
   StoreBounds(Left(), Top(), kLineConstructedSize, kLineConstructedSize);
-  SetFromX(0);
-  SetFromY(0);
-  SetToX(35);
-  SetToY(35);
+  FPoints = {0, 0, 35, 35};
 }
 
 void TLine::SetLine(TLineType line) {

@@ -8,6 +8,8 @@
 #include "MainForm.h"
 #include "hh.h"
 #include "hh_funcs.h"
+#include "resource.h"
+#include "version.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Modules initialise in order and finalise in reverse, after the windows:
@@ -16,12 +18,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // help-layer modules: the HTML Help engine (hh), then the probe (hh_funcs)
   THelpEngineUnit helpEngine;
   THelpProbeUnit helpProbe;  // declared after the engine: finalises before it
-  application.SetTitle(L"Brelix 1.0");
+  application.SetTitle(kBrelixTitle);
+  application.SetIconName(RESOURCE_NAME(RES_MAIN_ICON));
+  // What went wrong, in the developer's words, goes to the debug report.
+  application.SetErrorLog([&helpProbe](const std::string& detail) { helpProbe.ReportError(detail); });
   std::unique_ptr<TForm1> form1;
   std::unique_ptr<TForm2> form2;
   try {
-    form1 = std::make_unique<TForm1>(nullptr);
-    form2 = std::make_unique<TForm2>(nullptr, [&form1] { return form1->Configuration(); });
+    form1 = TForm::New<TForm1>(nullptr);
+    form2 = TForm::New<TForm2>(nullptr, [&form1] { return form1->Configuration(); });
     form1->SetConfigDialog(form2.get());
   } catch (...) {
     application.HandleException();

@@ -5,17 +5,18 @@
 
 #include "Application.h"
 #include "BoardGeometry.h"
-#include "MoveStatus.h"
 #include "Seed.h"
+#include "Texts.h"
 #include "hh.h"
 #include "resource.h"
 
-TForm1::TForm1(TComponent* owner)
-    : TForm(owner),
-      StatusBar1((LoadLayout(LAYOUT_MAINFORM), Find<TStatusBar>(L"StatusBar1"))),
-      Panel1(Find<TPanel>(L"Panel1")),
-      AboutBox1(Find<TAboutBox>(L"AboutBox1")),
-      FBoard(ClockSeed) {
+TForm1::TForm1(TComponent* owner) : TForm(owner), FBoard(ClockSeed) {}
+
+void TForm1::AfterConstruction() {
+  LoadLayout(RESOURCE_NAME(RES_MAIN_LAYOUT));
+  StatusBar1 = &Find<TStatusBar>(L"StatusBar1");
+  Panel1 = &Find<TPanel>(L"Panel1");
+  AboutBox1 = &Find<TAboutBox>(L"AboutBox1");
   auto bind = [this](const wchar_t* item, void (TForm1::*handler)(TComponent*)) {
     Find<TMenuItem>(item).OnClick = [this, handler](TComponent* sender) { (this->*handler)(sender); };
   };
@@ -39,6 +40,7 @@ void TForm1::FormCreate() {
   FBoard.SetConfiguration(5, 5, 250);
   FBoard.SetMoveCount(0);
   ShowMoveCount();
+  StatusBar1->SetPanelText(1, LoadText(IDS_MAKERS_NOTICE));
   BuildBoard();
 }
 
@@ -69,7 +71,7 @@ void TForm1::SetConfiguration(const TGridConfiguration& values) {
 }
 
 void TForm1::Configurer1Click(TComponent*) {
-  if (!FConfigDialog || FConfigDialog->ShowModal() <= 1) return;
+  if (!FConfigDialog || FConfigDialog->ShowModal() < TForm2::mrApply) return;
   FreeBoard();
   SetConfiguration(FConfigDialog->Values());
   BuildBoard();
@@ -85,17 +87,15 @@ void TForm1::Rsoudre1Click(TComponent*) {
 void TForm1::Rubriquesdelaide1Click(TComponent*) {
   THtmlHelpA htmlHelp = HtmlHelp();
   if (!htmlHelp) {
-    Application().ShowMessageBox(Handle(),
-                                 L"L'aide ne peut pas être affichée : le moteur d'aide HTML de Windows "
-                                 L"(HTML Help) n'est pas installé sur cet ordinateur.",
-                                 Application().Title(), MB_OK | MB_ICONINFORMATION);
+    Application().ShowMessageBox(Handle(), LoadText(IDS_NO_HELP_ENGINE), Application().Title(),
+                                 MB_OK | MB_ICONINFORMATION);
     return;
   }
   // The viewer belongs to the desktop, so it stays usable beside the game.
   htmlHelp(GetDesktopWindow(), HelpFilePath().c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
-void TForm1::Aproposde1Click(TComponent*) { AboutBox1.Execute(); }
+void TForm1::Aproposde1Click(TComponent*) { AboutBox1->Execute(); }
 
 void TForm1::Button1Click(TComponent* sender) {
   for (std::int32_t n = 1; n <= FBoard.SlotCount(); ++n) {
@@ -113,7 +113,7 @@ void TForm1::Button1Click(TComponent* sender) {
 
 void TForm1::CheckSolved() {
   if (!FBoard.IsSolved()) return;
-  Application().ShowMessageBox(Handle(), L"Vous avez réussi !", L"Félicitations", MB_OK);
+  Application().ShowMessageBox(Handle(), LoadText(IDS_SOLVED_TEXT), LoadText(IDS_SOLVED_CAPTION), MB_OK);
   FBoard.EndGame();
 }
 
@@ -139,7 +139,7 @@ void TForm1::BuildBoard() {
 }
 
 void TForm1::CreateTileButton(std::int32_t n) {
-  const TTileBounds bounds = TileBounds(n, FBoard.Rows(), FBoard.Cols(), Panel1.Width(), Panel1.Height());
+  const TTileBounds bounds = TileBounds(n, FBoard.Rows(), FBoard.Cols(), Panel1->Width(), Panel1->Height());
   auto& button = Create<TButton>(*this);
   FTileButtons.push_back({&button, n});
   button.SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
@@ -148,7 +148,7 @@ void TForm1::CreateTileButton(std::int32_t n) {
   button.SetParent(this);
   // New windows go below their siblings: keep the board area under the
   // tiles, and the tiles in the order they were made.
-  Panel1.SendToBack();
+  Panel1->SendToBack();
 }
 
 void TForm1::FreeBoard() {
@@ -181,4 +181,6 @@ void TForm1::TakeFocusFromTiles() {
   }
 }
 
-void TForm1::ShowMoveCount() { StatusBar1.SetPanelText(0, MoveStatusText(FBoard.MoveCount())); }
+void TForm1::ShowMoveCount() {
+  StatusBar1->SetPanelText(0, FormatText(IDS_MOVE_STATUS, {std::to_wstring(FBoard.MoveCount())}));
+}

@@ -27,9 +27,10 @@ class TForm1 : public TForm {
   // The configuration dialog, created after this window.
   void SetConfigDialog(TForm2* dialog) { FConfigDialog = dialog; }
 
-  TStatusBar& StatusBar1;
-  TPanel& Panel1;
-  TAboutBox& AboutBox1;
+  // The components of the stored layout, bound once it is read.
+  TStatusBar* StatusBar1 = nullptr;
+  TPanel* Panel1 = nullptr;
+  TAboutBox* AboutBox1 = nullptr;
 
   // The board in solved order with a fresh set of buttons, and the window at
   // the board's size; FreeBoard destroys the buttons and drops the board.
@@ -48,6 +49,7 @@ class TForm1 : public TForm {
   void Button1Click(TComponent* sender);
 
  protected:
+  void AfterConstruction() override;
   TComponent* CreateComponent(const std::string& className) override;
 
  private:

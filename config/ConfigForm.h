@@ -21,11 +21,19 @@ class TForm2 : public TForm {
   using TConfigurationSource = std::function<TGridConfiguration()>;
   TForm2(TComponent* owner, TConfigurationSource mainWindow);
 
-  TSpinEdit& SpinEdit1;
-  TSpinEdit& SpinEdit2;
-  TSpinEdit& SpinEdit3;
-  TButton& Button1;
-  TButton& Button2;
+  // How the dialog ends. « Configurer » applies the values, and so does the
+  // close box, whose result is the toolkit's mrCancel, of the same value;
+  // « Fermer » keeps the configuration as it was.
+  static constexpr int mrKeep = 1;
+  static constexpr int mrApply = 2;
+  static_assert(mrApply == mrCancel);
+
+  // The components of the stored layout, bound once it is read.
+  TSpinEdit* SpinEdit1 = nullptr;
+  TSpinEdit* SpinEdit2 = nullptr;
+  TSpinEdit* SpinEdit3 = nullptr;
+  TButton* Button1 = nullptr;
+  TButton* Button2 = nullptr;
 
   // The three values as the main window takes them, each brought into its
   // field's range: a dialog may end while the focus still sits in a field
@@ -38,6 +46,7 @@ class TForm2 : public TForm {
   void SpinEdit2Change(TComponent* sender);
 
  protected:
+  void AfterConstruction() override;
   TComponent* CreateComponent(const std::string& className) override;
 
  private:

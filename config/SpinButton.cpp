@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "SpinRules.h"
+#include "resource.h"
 
 // ------------------------------------------------------- TTimerSpeedButton
 
@@ -87,8 +88,8 @@ void TSpinButton::SetGlyph(TTimerSpeedButton& arrow, HBITMAP bitmap, const wchar
   arrow.SetNumGlyphs(1);
 }
 
-void TSpinButton::SetUpGlyph(HBITMAP bitmap) { SetGlyph(*FUpArrow, bitmap, L"SPINUP"); }
-void TSpinButton::SetDownGlyph(HBITMAP bitmap) { SetGlyph(*FDownArrow, bitmap, L"SPINDOWN"); }
+void TSpinButton::SetUpGlyph(HBITMAP bitmap) { SetGlyph(*FUpArrow, bitmap, RESOURCE_NAME(RES_SPIN_UP)); }
+void TSpinButton::SetDownGlyph(HBITMAP bitmap) { SetGlyph(*FDownArrow, bitmap, RESOURCE_NAME(RES_SPIN_DOWN)); }
 
 void TSpinButton::SetFocusControl(TWinControl* control) {
   if (FFocusControl) RemoveFreeNotification(FFocusControl);

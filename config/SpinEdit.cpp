@@ -34,7 +34,7 @@ TSpinEdit::TSpinEdit(TComponent* owner) : TCustomEdit(owner) {
   FArrows->SetFocusControl(this);
   FArrows->OnUpClick = [this](TComponent* sender) { StepUp(sender); };
   FArrows->OnDownClick = [this](TComponent* sender) { StepDown(sender); };
-  SetText(L"0");
+  StoreInitialText(L"0");
 }
 
 TSpinEdit::~TSpinEdit() { FArrows->SetFocusControl(nullptr); }

@@ -3,10 +3,14 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <new>
 #include <stdexcept>
 
+#include "Errors.h"
 #include "Forms.h"
-#include "Strings.h"
+#include "Layout.h"
+#include "Texts.h"
+#include "ToolkitTexts.h"
 
 namespace {
 TApplication* theApplication = nullptr;
@@ -83,15 +87,27 @@ void TApplication::Terminate() {
 
 void TApplication::HandleException() noexcept {
   try {
-    std::wstring text;
+    // The player reads what went wrong in French; the detail is for the
+    // report, in words a developer can search for.
+    UINT textId = IDS_ERROR_UNEXPECTED;
+    std::string detail = "an exception of an unknown type";
     try {
       throw;
+    } catch (const EUserError& e) {
+      textId = e.TextId();
+      detail = e.what();
+    } catch (const layout::ParseError& e) {
+      textId = IDS_ERROR_RESOURCES;
+      detail = e.what();
+    } catch (const std::bad_alloc&) {
+      textId = IDS_ERROR_OUT_OF_MEMORY;
+      detail = "out of memory";
     } catch (const std::exception& e) {
-      text = Widen(e.what());
+      detail = e.what();
     } catch (...) {
-      text = L"Erreur inattendue.";
     }
-    ShowMessageBox(GetActiveWindow(), text, FTitle, MB_OK | MB_ICONERROR);
+    if (FErrorLog) FErrorLog(detail);
+    ShowMessageBox(GetActiveWindow(), LoadText(textId), FTitle, MB_OK | MB_ICONERROR);
   } catch (...) {
     // Nothing more can be reported.
   }

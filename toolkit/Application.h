@@ -12,6 +12,7 @@ class TForm;
 class TApplication {
  public:
   using BeepHook = std::function<void(UINT type)>;
+  using ErrorLog = std::function<void(const std::string& detail)>;
 
   // One application object per process; it must outlive every window.
   TApplication();
@@ -21,6 +22,9 @@ class TApplication {
 
   const std::wstring& Title() const { return FTitle; }
   void SetTitle(std::wstring title) { FTitle = std::move(title); }
+  // The program's icon resource, which its windows show (null for none).
+  const wchar_t* IconName() const { return FIconName; }
+  void SetIconName(const wchar_t* name) { FIconName = name; }
 
   // The first form created becomes the main form.
   TForm* MainForm() const { return FMainForm; }
@@ -40,9 +44,12 @@ class TApplication {
   void Terminate();
   bool Terminated() const { return FTerminated; }
 
-  // Shows the text of the exception being handled in an error box captioned
-  // with the title. Call only from inside a catch block.
+  // Shows what went wrong in the exception being handled in an error box
+  // captioned with the title, and hands its detail to the error log. Call
+  // only from inside a catch block.
   void HandleException() noexcept;
+  // Where the detail of every handled error goes (the debug report).
+  void SetErrorLog(ErrorLog log) { FErrorLog = std::move(log); }
 
   // Every message box of the program: always the platform's own, so that
   // tests see and answer the real window.
@@ -57,9 +64,11 @@ class TApplication {
 
  private:
   std::wstring FTitle;
+  const wchar_t* FIconName = nullptr;
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
   BeepHook FBeepHook;
+  ErrorLog FErrorLog;
 };
 
 // The process-wide application object; valid between its construction and

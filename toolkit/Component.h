@@ -67,10 +67,12 @@ class TComponent {
   bool FDestroying = false;
 };
 
-#include <stdexcept>
+#include "Errors.h"
+#include "Strings.h"
+#include "ToolkitTexts.h"
 template <class T>
 T& TComponent::Find(std::wstring_view name) const {
   auto* found = dynamic_cast<T*>(FindComponent(name));
-  if (!found) throw std::logic_error("component missing from the layout");
+  if (!found) throw EUserError(IDS_ERROR_RESOURCES, "component missing from the layout: " + Narrow(name));
   return *found;
 }

@@ -7,9 +7,11 @@
 #include <utility>
 
 #include "Application.h"
+#include "Errors.h"
 #include "Forms.h"
 #include "Layout.h"
 #include "LayoutValues.h"
+#include "ToolkitTexts.h"
 
 namespace {
 
@@ -166,7 +168,7 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   const std::wstring text = Text();
   if (params.ClassName.empty()) {
-    if (!RegisterOwnClass(OwnWndProc)) throw std::runtime_error("the window class could not be registered");
+    if (!RegisterOwnClass(OwnWndProc)) throw EUserError(IDS_ERROR_WINDOW, "the window class could not be registered");
     // OwnWndProc binds the window to this object at WM_NCCREATE.
     CreateWindowExW(params.ExStyle, kOwnClass, text.c_str(), params.Style, Left(), Top(), Width(), Height(),
                     params.Parent, params.Menu, instance, this);
@@ -178,7 +180,7 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
     FSubclassed = SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
     if (!FSubclassed) DestroyHandle();  // a control we cannot hear would be a dead one
   }
-  if (!FHandle) throw std::runtime_error("the window could not be created");
+  if (!FHandle) throw EUserError(IDS_ERROR_WINDOW, "the window could not be created");
 }
 
 void TWinControl::CreateWnd() {}

@@ -68,6 +68,7 @@ class TControl : public TComponent {
   // Store new bounds or visibility without touching any window.
   void StoreBounds(int left, int top, int width, int height);
   void StoreVisible(bool visible) { FVisible = visible; }
+  void StoreText(std::wstring_view text) { FText.assign(text); }
   bool FLoading = false;
 
  private:

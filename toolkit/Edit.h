@@ -25,6 +25,11 @@ class TCustomEdit : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   bool CommandNotify(WORD code) override;
+  // The text a new control starts with, before it has a window: no change.
+  void StoreInitialText(std::wstring_view text) {
+    StoreText(text);
+    FLastText.assign(text);
+  }
   // Raises OnChange if the window's text differs from the last one seen.
   void CheckChanged();
   virtual void Change();

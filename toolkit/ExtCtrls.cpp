@@ -62,16 +62,7 @@ void TImage::Paint(HDC dc) const {
 }
 
 bool TImage::ReadProperty(const std::string& name, const layout::Value& value) {
-  if (name == "Picture.Bitmap") {
-    const std::wstring resource = AsText(value);
-    auto bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap) throw layout::ParseError(value.line, "no bitmap resource of that name");
-    SetBitmap(TBitmapHandle(bitmap));
-  } else if (name == "AutoSize") {
-    SetAutoSize(AsBool(value));
-  } else {
-    return TGraphicControl::ReadProperty(name, value);
-  }
+  if (name != "AutoSize") return TGraphicControl::ReadProperty(name, value);
+  SetAutoSize(AsBool(value));
   return true;
 }

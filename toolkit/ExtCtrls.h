@@ -22,7 +22,6 @@ class TImage : public TGraphicControl {
   void SetAutoSize(bool autoSize);
 
   void Paint(HDC dc) const override;
-  // "Picture.Bitmap" names a bitmap resource of the program; "AutoSize".
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
  private:

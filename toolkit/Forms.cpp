@@ -7,22 +7,24 @@
 
 #include "Application.h"
 #include "ComCtrls.h"
+#include "Errors.h"
 #include "ExtCtrls.h"
 #include "Layout.h"
 #include "LayoutValues.h"
 #include "Menus.h"
 #include "StdCtrls.h"
 #include "Strings.h"
+#include "ToolkitTexts.h"
 
 namespace {
 
 std::string_view LayoutResource(const wchar_t* name) {
   HMODULE module = GetModuleHandleW(nullptr);
   HRSRC info = FindResourceW(module, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  if (!info) throw std::runtime_error("window layout missing from the resources");
+  if (!info) throw EUserError(IDS_ERROR_RESOURCES, "window layout missing from the resources");
   HGLOBAL data = LoadResource(module, info);
   const void* bytes = data ? LockResource(data) : nullptr;
-  if (!bytes) throw std::runtime_error("window layout could not be loaded");
+  if (!bytes) throw EUserError(IDS_ERROR_RESOURCES, "window layout could not be loaded");
   return {static_cast<const char*>(bytes), SizeofResource(module, info)};
 }
 
@@ -105,7 +107,6 @@ bool TForm::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "ClientWidth") FClientWidth = AsInt(value);
   else if (name == "ClientHeight") FClientHeight = AsInt(value);
   else if (name == "Menu") FMenuName = AsIdent(value);
-  else if (name == "Icon") FIconName = AsText(value);
   else if (name == "Position") FPosition = static_cast<TPosition>(AsChoice(value, {"poDesigned", "poScreenCenter"}, "a position"));
   else if (name == "BorderStyle")
     FBorderStyle = static_cast<TBorderStyle>(AsChoice(value, {"bsSizeable", "bsDialog", "bsSingle"}, "a border style"));
@@ -144,13 +145,15 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::CreateWnd() {
-  if (FIconName.empty()) return;
+  // Every window of the program but its dialog boxes shows the program's icon.
+  const wchar_t* icon = Application().IconName();
+  if (!icon || FBorderStyle == TBorderStyle::Dialog) return;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   // Shared icons belong to the system: nothing to free.
-  auto big = static_cast<HICON>(LoadImageW(instance, FIconName.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
-  auto small = static_cast<HICON>(LoadImageW(instance, FIconName.c_str(), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  auto big = static_cast<HICON>(
+      LoadImageW(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+  auto small = static_cast<HICON>(LoadImageW(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   if (big) SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
   if (small) SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }

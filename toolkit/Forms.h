@@ -1,6 +1,7 @@
 #pragma once
 // Forms: top-level windows built from stored layouts, shown modeless or modal.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,10 +25,19 @@ class TForm : public TWinControl {
   explicit TForm(TComponent* owner);
   ~TForm() override;
 
+  // Creates a form of class T and builds it: its layout is read, its
+  // components bound and its creation handler run once the object is whole,
+  // never from inside a constructor.
+  template <class T, class... Args>
+  static std::unique_ptr<T> New(Args&&... args) {
+    auto form = std::make_unique<T>(std::forward<Args>(args)...);
+    static_cast<TForm&>(*form).AfterConstruction();
+    return form;
+  }
+
   // Reads a layout (an RCDATA resource, or its text) and creates the window
-  // hidden. Derived forms call it in their first member initialiser, so that
-  // the references to their components can be bound right after it; then
-  // they attach their handlers and run their creation handler.
+  // hidden. Forms of the program call it from AfterConstruction, then bind
+  // their components, attach their handlers and run their creation handler.
   void LoadLayout(const wchar_t* resourceName);
   void LoadLayoutText(std::string_view text);
 
@@ -48,6 +58,8 @@ class TForm : public TWinControl {
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
  protected:
+  // The second phase of New, once the object is whole.
+  virtual void AfterConstruction() {}
   // Creates a component named in a layout; forms with components of their own
   // kinds extend it.
   virtual TComponent* CreateComponent(const std::string& className);
@@ -67,7 +79,6 @@ class TForm : public TWinControl {
 
   TMainMenu* FMenu = nullptr;
   std::string FMenuName;
-  std::wstring FIconName;
   TPosition FPosition = TPosition::Designed;
   TBorderStyle FBorderStyle = TBorderStyle::Sizeable;
   bool FMinimizeBox = true, FMaximizeBox = true, FSystemMenu = true;

@@ -3,6 +3,8 @@
 #include <stdexcept>
 
 #include "Application.h"
+#include "Errors.h"
+#include "ToolkitTexts.h"
 
 namespace {
 constexpr wchar_t kTimerClass[] = L"BrelixTimer";
@@ -18,10 +20,10 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
     wc.lpszClassName = kTimerClass;
     return RegisterClassExW(&wc);
   }();
-  if (!atom) throw std::runtime_error("the timer class could not be registered");
+  if (!atom) throw EUserError(IDS_ERROR_WINDOW, "the timer class could not be registered");
   FWindow = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
                             nullptr);
-  if (!FWindow) throw std::runtime_error("the timer could not be created");
+  if (!FWindow) throw EUserError(IDS_ERROR_WINDOW, "the timer could not be created");
   SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

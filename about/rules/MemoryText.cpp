@@ -17,12 +17,11 @@ std::string GroupThousands(std::uint64_t value, std::string_view separator) {
   return out;
 }
 
-std::string PhysicalMemoryLine(std::uint64_t totalPhysBytes, std::string_view separator) {
-  return "Mémoire physique totale : " + GroupThousands(BytesToKo(totalPhysBytes), separator) + " Ko";
+std::string PhysicalMemoryKo(std::uint64_t totalPhysBytes, std::string_view separator) {
+  return GroupThousands(BytesToKo(totalPhysBytes), separator);
 }
 
-std::string FreeResourcesLine(std::uint32_t memoryLoad) {
+std::uint32_t FreeMemoryPercent(std::uint32_t memoryLoad) {
   // The words say "libre": show what is free, not what is in use.
-  const std::uint32_t free = 100 - std::min<std::uint32_t>(memoryLoad, 100);
-  return "Ressources système      : " + std::to_string(free) + "% libre.";
+  return 100 - std::min<std::uint32_t>(memoryLoad, 100);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The About dialog's two memory lines, from the figures the platform gives.
-// Portable: no <windows.h>. Texts are UTF-8.
+// The figures of the About dialog's two memory lines, from those the platform
+// gives (the lines' words are in the string table). Portable: no <windows.h>.
 
 #include <cstdint>
 #include <string>
@@ -18,8 +18,8 @@ std::uint64_t BytesToKo(std::uint64_t bytes);
 // Decimal digits with `separator` between groups of three, from the right.
 std::string GroupThousands(std::uint64_t value, std::string_view separator);
 
-// "Mémoire physique totale : 524 288 Ko", the gap being `separator`.
-std::string PhysicalMemoryLine(std::uint64_t totalPhysBytes, std::string_view separator);
+// The total in kilo-octets, grouped: "524 288", the gap being `separator`.
+std::string PhysicalMemoryKo(std::uint64_t totalPhysBytes, std::string_view separator);
 
-// "Ressources système      : 63% libre.": the free share, 100 less the load.
-std::string FreeResourcesLine(std::uint32_t memoryLoad);
+// The free share that the second line shows: 100 less the load, never below 0.
+std::uint32_t FreeMemoryPercent(std::uint32_t memoryLoad);

@@ -13,9 +13,9 @@ constexpr char kNbsp[] = "\u00A0";
 
 TEST(MemoryLine, KiloOctetsAreRoundedAndGrouped) {
   // The largest total a 32-bit field carries: never negative, never decimals.
-  EXPECT_EQ(PhysicalMemoryLine(4294967295u, kNbsp), "Mémoire physique totale : 4\u00A0194\u00A0304 Ko");
-  EXPECT_EQ(PhysicalMemoryLine(536870912u, kNbsp), "Mémoire physique totale : 524\u00A0288 Ko");
-  EXPECT_EQ(PhysicalMemoryLine(536870912u, ","), "Mémoire physique totale : 524,288 Ko");
+  EXPECT_EQ(PhysicalMemoryKo(4294967295u, kNbsp), "4\u00A0194\u00A0304");
+  EXPECT_EQ(PhysicalMemoryKo(536870912u, kNbsp), "524\u00A0288");
+  EXPECT_EQ(PhysicalMemoryKo(536870912u, ","), "524,288");
   // Halves round up, less than a half down.
   EXPECT_EQ(BytesToKo(1536), 2u);
   EXPECT_EQ(BytesToKo(1535), 1u);
@@ -25,8 +25,8 @@ TEST(MemoryLine, KiloOctetsAreRoundedAndGrouped) {
 
 TEST(MemoryLine, TotalsBeyondFourGigabytesAreShownWhole) {
   constexpr std::uint64_t kGiB = 1024ull * 1024 * 1024;
-  EXPECT_EQ(PhysicalMemoryLine(16 * kGiB, " "), "Mémoire physique totale : 16 777 216 Ko");
-  EXPECT_EQ(PhysicalMemoryLine(4 * kGiB + 512, "."), "Mémoire physique totale : 4.194.305 Ko");
+  EXPECT_EQ(PhysicalMemoryKo(16 * kGiB, " "), "16 777 216");
+  EXPECT_EQ(PhysicalMemoryKo(4 * kGiB + 512, "."), "4.194.305");
   EXPECT_EQ(BytesToKo(UINT64_MAX), 18014398509481984ull);  // no wrap at the top either
 }
 
@@ -39,11 +39,11 @@ TEST(MemoryLine, GroupsOfThreeFromTheRight) {
   EXPECT_EQ(GroupThousands(1234567, "\u2019"), "1\u2019234\u2019567");  // separators of several bytes
 }
 
-TEST(ResourcesLine, ShowsTheFreeShareWithTheFixedLeadText) {
-  EXPECT_EQ(FreeResourcesLine(63), "Ressources système      : 37% libre.");
-  EXPECT_EQ(FreeResourcesLine(0), "Ressources système      : 100% libre.");
-  EXPECT_EQ(FreeResourcesLine(100), "Ressources système      : 0% libre.");
-  EXPECT_EQ(FreeResourcesLine(250), "Ressources système      : 0% libre.");  // never below zero
+TEST(ResourcesLine, ShowsTheFreeShare) {
+  EXPECT_EQ(FreeMemoryPercent(63), 37u);
+  EXPECT_EQ(FreeMemoryPercent(0), 100u);
+  EXPECT_EQ(FreeMemoryPercent(100), 0u);
+  EXPECT_EQ(FreeMemoryPercent(250), 0u);  // never below zero
 }
 
 TEST(TextCapacity, KeepsTheFirstCharactersWithoutSplittingPairs) {

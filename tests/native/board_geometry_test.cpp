@@ -5,7 +5,6 @@
 #include <string>
 
 #include "BoardGeometry.h"
-#include "MoveStatus.h"
 
 TEST(BoardGeometry, WindowGrowsTwentyPerColumnAndThirtyTwoPerRow) {
   struct Case {
@@ -39,10 +38,4 @@ TEST(BoardGeometry, CellsComeFromTheBoardAreaWithTheRemaindersDropped) {
   const TTileBounds last = TileBounds(6, 2, 3, 100, 50);
   EXPECT_EQ(last.Left, 2 + 2 * 32);
   EXPECT_EQ(last.Top, 2 + 22);
-}
-
-TEST(MoveStatus, CountInDecimalAfterTheLabel) {
-  EXPECT_EQ(MoveStatusText(0), L"Jou\u00e9s : 0");
-  EXPECT_EQ(MoveStatusText(37), L"Jou\u00e9s : 37");
-  EXPECT_EQ(MoveStatusText(1000000), L"Jou\u00e9s : 1000000");
 }

@@ -74,5 +74,5 @@ class TAboutDriver {
 };
 
 // Closings of the dialog, as a user does them.
-inline void ClickOk(TFAbout& dialog) { SendMessageW(dialog.Button1.Handle(), BM_CLICK, 0, 0); }
+inline void ClickOk(TFAbout& dialog) { SendMessageW(dialog.Button1->Handle(), BM_CLICK, 0, 0); }
 inline void CloseBox(TFAbout& dialog) { SendMessageW(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "Application.h"
+#include "resource.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   TApplication application;
-  application.SetTitle(L"Brelix 1.0");
+  application.SetTitle(kBrelixTitle);
+  application.SetIconName(RESOURCE_NAME(RES_MAIN_ICON));
   return RUN_ALL_TESTS();
 }

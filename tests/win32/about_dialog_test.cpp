@@ -51,7 +51,8 @@ void ExpectBounds(const TControl& control, int left, int top, int width, int hei
 
 TEST(AboutDialog, IsBuiltFromItsLayoutAsTabled) {
   TBeepCounter recorder;
-  TFAbout dialog(nullptr, HalfAGigabyte);
+  const auto form = TForm::New<TFAbout>(nullptr, HalfAGigabyte);
+  TFAbout& dialog = *form;
   HWND hwnd = dialog.Handle();
   EXPECT_EQ(WindowText(hwnd), L"A propos de...");
   EXPECT_EQ(ClientSize(hwnd).cx, 294);
@@ -63,52 +64,52 @@ TEST(AboutDialog, IsBuiltFromItsLayoutAsTabled) {
   EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
 
   // Labels stand where the layout puts them, sized to their texts.
-  EXPECT_EQ(ChildRect(dialog.lblPhysMem.Handle()).left, 86);
-  EXPECT_EQ(ChildRect(dialog.lblPhysMem.Handle()).top, 173);
-  EXPECT_EQ(ChildRect(dialog.lblPhysRes.Handle()).top, 193);
-  EXPECT_EQ(ChildRect(dialog.Label1.Handle()).left, 88);
-  EXPECT_EQ(ChildRect(dialog.Label1.Handle()).top, 96);
-  EXPECT_EQ(ChildRect(dialog.Label2.Handle()).top, 120);
-  EXPECT_EQ(ChildRect(dialog.Label3.Handle()).top, 136);
-  EXPECT_EQ(WindowText(dialog.Label1.Handle()), L"Label1");
-  EXPECT_EQ(WindowText(dialog.Label2.Handle()), L"Label2");
-  EXPECT_EQ(WindowText(dialog.Label3.Handle()), L"Label3");
-  const RECT ok = ChildRect(dialog.Button1.Handle());
+  EXPECT_EQ(ChildRect(dialog.lblPhysMem->Handle()).left, 86);
+  EXPECT_EQ(ChildRect(dialog.lblPhysMem->Handle()).top, 173);
+  EXPECT_EQ(ChildRect(dialog.lblPhysRes->Handle()).top, 193);
+  EXPECT_EQ(ChildRect(dialog.Label1->Handle()).left, 88);
+  EXPECT_EQ(ChildRect(dialog.Label1->Handle()).top, 96);
+  EXPECT_EQ(ChildRect(dialog.Label2->Handle()).top, 120);
+  EXPECT_EQ(ChildRect(dialog.Label3->Handle()).top, 136);
+  EXPECT_EQ(WindowText(dialog.Label1->Handle()), L"Label1");
+  EXPECT_EQ(WindowText(dialog.Label2->Handle()), L"Label2");
+  EXPECT_EQ(WindowText(dialog.Label3->Handle()), L"Label3");
+  const RECT ok = ChildRect(dialog.Button1->Handle());
   EXPECT_EQ(ok.left, 208);
   EXPECT_EQ(ok.top, 223);
   EXPECT_EQ(ok.right - ok.left, 74);
   EXPECT_EQ(ok.bottom - ok.top, 26);
-  EXPECT_EQ(WindowText(dialog.Button1.Handle()), L"OK");
+  EXPECT_EQ(WindowText(dialog.Button1->Handle()), L"OK");
   // "OK" is the one control that takes the focus.
-  EXPECT_EQ(GetNextDlgTabItem(hwnd, nullptr, FALSE), dialog.Button1.Handle());
-  EXPECT_EQ(GetNextDlgTabItem(hwnd, dialog.Button1.Handle(), FALSE), dialog.Button1.Handle());
+  EXPECT_EQ(GetNextDlgTabItem(hwnd, nullptr, FALSE), dialog.Button1->Handle());
+  EXPECT_EQ(GetNextDlgTabItem(hwnd, dialog.Button1->Handle(), FALSE), dialog.Button1->Handle());
 
   // Label1 has a bold 13-pixel font of its own; the others use the dialog's.
-  const LOGFONTW title = FontOf(dialog.Label1.Handle());
+  const LOGFONTW title = FontOf(dialog.Label1->Handle());
   EXPECT_EQ(title.lfHeight, -13);
   EXPECT_GE(title.lfWeight, FW_BOLD);
   EXPECT_STREQ(title.lfFaceName, L"MS Sans Serif");
-  const LOGFONTW body = FontOf(dialog.Label2.Handle());
+  const LOGFONTW body = FontOf(dialog.Label2->Handle());
   EXPECT_EQ(body.lfHeight, -11);
   EXPECT_LT(body.lfWeight, FW_BOLD);
 
   // The banner, 298 x 81 at 24 bits per pixel, over the top edge to edge.
-  ExpectBounds(dialog.Image1, -4, -4, 298, 81);
+  ExpectBounds(*dialog.Image1, -4, -4, 298, 81);
   BITMAP banner{};
-  ASSERT_TRUE(GetObjectW(dialog.Image1.Bitmap(), sizeof banner, &banner));
+  ASSERT_TRUE(GetObjectW(dialog.Image1->Bitmap(), sizeof banner, &banner));
   EXPECT_EQ(banner.bmWidth, 298);
   EXPECT_EQ(banner.bmHeight, 81);
   EXPECT_EQ(banner.bmBitsPixel, 24);
   // The icon in a 34 x 34 image.
-  ExpectBounds(dialog.FImage, 23, 95, 34, 34);
-  EXPECT_NE(dialog.FImage.Icon(), nullptr);
+  ExpectBounds(*dialog.FImage, 23, 95, 34, 34);
+  EXPECT_NE(dialog.FImage->Icon(), nullptr);
 
   // The lines store no height: they keep the constructed one until painted.
-  ExpectBounds(dialog.Line1, 86, 158, 196, 65);
-  ExpectBounds(dialog.Line2, 86, 159, 196, 65);
-  EXPECT_EQ(dialog.Line1.Line(), ltHorizontal);
-  EXPECT_EQ(dialog.Line1.Pen().Color(), clBlack);
-  EXPECT_EQ(dialog.Line2.Pen().Color(), clWhite);
+  ExpectBounds(*dialog.Line1, 86, 158, 196, 65);
+  ExpectBounds(*dialog.Line2, 86, 159, 196, 65);
+  EXPECT_EQ(dialog.Line1->Line(), ltHorizontal);
+  EXPECT_EQ(dialog.Line1->Pen().Color(), clBlack);
+  EXPECT_EQ(dialog.Line2->Pen().Color(), clWhite);
 
   // Its creation beeps once, before anything is shown.
   EXPECT_EQ(recorder.Beeps, 1);
@@ -117,11 +118,12 @@ TEST(AboutDialog, IsBuiltFromItsLayoutAsTabled) {
 
 TEST(AboutDialog, PaintsTheGrooveTheBannerAndTheIconInPlace) {
   TBeepCounter recorder;
-  TFAbout dialog(nullptr, HalfAGigabyte);
+  const auto form = TForm::New<TFAbout>(nullptr, HalfAGigabyte);
+  TFAbout& dialog = *form;
   dialog.Show();
   Pump(150);  // the first paint settles the lines, the next draws them there
-  EXPECT_EQ(dialog.Line1.Height(), 10);
-  EXPECT_EQ(dialog.Line2.Height(), 10);
+  EXPECT_EQ(dialog.Line1->Height(), 10);
+  EXPECT_EQ(dialog.Line2->Height(), 10);
 
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   TPixelCapture capture(294, 268, face);
@@ -138,14 +140,14 @@ TEST(AboutDialog, PaintsTheGrooveTheBannerAndTheIconInPlace) {
 
   // The banner's pixel (4, 4) is the client area's top-left one.
   TMemoryDC source(nullptr);
-  TSelectObject select(source.Get(), dialog.Image1.Bitmap());
+  TSelectObject select(source.Get(), dialog.Image1->Bitmap());
   EXPECT_EQ(capture.Pixel(0, 0), GetPixel(source.Get(), 4, 4));
   EXPECT_EQ(capture.Pixel(293, 76), GetPixel(source.Get(), 297, 80));
   EXPECT_EQ(capture.Pixel(100, 77), face);
 
   // The icon, unscaled, at the image's top-left corner.
   TPixelCapture icon(294, 268, face);
-  DrawIconEx(icon.DC(), 23, 95, dialog.FImage.Icon(), 0, 0, 0, nullptr, DI_NORMAL);
+  DrawIconEx(icon.DC(), 23, 95, dialog.FImage->Icon(), 0, 0, 0, nullptr, DI_NORMAL);
   GdiFlush();
   int iconPixels = 0;
   for (int y = 95; y < 95 + 34; ++y)
@@ -159,13 +161,14 @@ TEST(AboutDialog, PaintsTheGrooveTheBannerAndTheIconInPlace) {
 
 TEST(AboutDialog, ShowsThePlatformsMemoryFigures) {
   TBeepCounter recorder;
-  TFAbout dialog(nullptr);
+  const auto form = TForm::New<TFAbout>(nullptr);
+  TFAbout& dialog = *form;
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof status;
   ASSERT_TRUE(GlobalMemoryStatusEx(&status));
 
   // The true total, rounded to whole Ko, whatever its size.
-  std::wstring text = WindowText(dialog.lblPhysMem.Handle());
+  std::wstring text = WindowText(dialog.lblPhysMem->Handle());
   const std::wstring lead = L"Mémoire physique totale : ", tail = L" Ko";
   ASSERT_EQ(text.rfind(lead, 0), 0u) << Narrow(text);
   ASSERT_EQ(text.substr(text.size() - tail.size()), tail);
@@ -175,7 +178,7 @@ TEST(AboutDialog, ShowsThePlatformsMemoryFigures) {
   EXPECT_EQ(std::stoull(digits), (status.ullTotalPhys + 512) / 1024);
 
   // The free share: 100 less the load, which may move by a point meanwhile.
-  text = WindowText(dialog.lblPhysRes.Handle());
+  text = WindowText(dialog.lblPhysRes->Handle());
   const std::wstring resLead = L"Ressources système      : ";
   ASSERT_EQ(text.rfind(resLead, 0), 0u) << Narrow(text);
   const int free = std::stoi(text.substr(resLead.size()));
@@ -185,10 +188,11 @@ TEST(AboutDialog, ShowsThePlatformsMemoryFigures) {
 
 TEST(AboutDialog, GroupsTheMemoryFigureWithTheUsersSeparator) {
   TBeepCounter recorder;
-  TFAbout dialog(nullptr, HalfAGigabyte);
+  const auto form = TForm::New<TFAbout>(nullptr, HalfAGigabyte);
+  TFAbout& dialog = *form;
   ASSERT_FALSE(Separator().empty());
-  EXPECT_EQ(WindowText(dialog.lblPhysMem.Handle()), L"Mémoire physique totale : 524" + Separator() + L"288 Ko");
-  EXPECT_EQ(WindowText(dialog.lblPhysRes.Handle()), L"Ressources système      : 37% libre.");
+  EXPECT_EQ(WindowText(dialog.lblPhysMem->Handle()), L"Mémoire physique totale : 524" + Separator() + L"288 Ko");
+  EXPECT_EQ(WindowText(dialog.lblPhysRes->Handle()), L"Ressources système      : 37% libre.");
 }
 
 // ------------------------------------------------------- the About box
@@ -200,8 +204,8 @@ struct TSeen {
 };
 
 TSeen Read(TFAbout& dialog, const TBeepCounter& recorder) {
-  return {WindowText(dialog.Label1.Handle()), WindowText(dialog.Label2.Handle()),
-          WindowText(dialog.Label3.Handle()), WindowText(dialog.lblPhysMem.Handle()), recorder.Beeps,
+  return {WindowText(dialog.Label1->Handle()), WindowText(dialog.Label2->Handle()),
+          WindowText(dialog.Label3->Handle()), WindowText(dialog.lblPhysMem->Handle()), recorder.Beeps,
           IsWindowVisible(dialog.Handle()) != FALSE};
 }
 
@@ -310,9 +314,9 @@ TEST(AboutBox, GivesBackEveryHandleOfItsDialog) {
   HBITMAP banner = nullptr;
   HFONT titleFont = nullptr;
   TAboutDriver driver([&](TFAbout& dialog) {
-    icon = dialog.FImage.Icon();
-    banner = dialog.Image1.Bitmap();
-    titleFont = reinterpret_cast<HFONT>(SendMessageW(dialog.Label1.Handle(), WM_GETFONT, 0, 0));
+    icon = dialog.FImage->Icon();
+    banner = dialog.Image1->Bitmap();
+    titleFont = reinterpret_cast<HFONT>(SendMessageW(dialog.Label1->Handle(), WM_GETFONT, 0, 0));
     ClickOk(dialog);
   });
   box.Execute();
@@ -324,10 +328,11 @@ TEST(AboutBox, GivesBackEveryHandleOfItsDialog) {
 }
 
 TEST(AboutBox, TheMainWindowsMenuCommandShowsTheProgramsTexts) {
-  TForm1 main(nullptr);
+  const auto mainForm = TForm::New<TForm1>(nullptr);
+  TForm1& main = *mainForm;
   main.Show();
   Pump(30);
-  EXPECT_EQ(main.AboutBox1.ProductName(), L"Brelix");
+  EXPECT_EQ(main.AboutBox1->ProductName(), L"Brelix");
   TBeepCounter recorder;
   TSeen seen;
   bool mainEnabled = true;
@@ -356,7 +361,7 @@ TEST(AboutBox, EnterAndSpaceOnTheFocusedOkCloseIt) {
     bool okFocused = false;
     TAboutDriver driver([&](TFAbout& dialog) {
       if (ticks++ == 0) {
-        okFocused = dialog.Button1.Focused();
+        okFocused = dialog.Button1->Focused();
         RealKey(key);
       } else if (ticks == 50) {
         ClickOk(dialog);  // the key did nothing: end the showing

@@ -74,8 +74,9 @@ TEST(AboutLocaleChild, GroupsWithTheSeparatorOfItsLocale) {
   EXPECT_EQ(Separator(), std::wstring(1, separator));
 
   TBeepCounter recorder;
-  TFAbout dialog(nullptr, [] { return TMemoryFigures{4294967295u, 0}; });
-  EXPECT_EQ(WindowText(dialog.lblPhysMem.Handle()),
+  const auto form = TForm::New<TFAbout>(nullptr, [] { return TMemoryFigures{4294967295u, 0}; });
+  TFAbout& dialog = *form;
+  EXPECT_EQ(WindowText(dialog.lblPhysMem->Handle()),
             std::wstring(L"Mémoire physique totale : 4") + separator + L"194" + separator + L"304 Ko");
 }
 

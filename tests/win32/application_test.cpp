@@ -4,13 +4,18 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "BoxAnswerer.h"
+#include "Errors.h"
 #include "Forms.h"
 #include "Layout.h"
 #include "Menus.h"
 #include "StdCtrls.h"
-#include "BoxAnswerer.h"
+#include "Texts.h"
+#include "ToolkitTexts.h"
 #include "WindowProbe.h"
+#include "version.h"
 
 namespace {
 
@@ -35,30 +40,41 @@ constexpr char kSmallForm[] = R"(object Small: TForm
 end
 )";
 
-TEST(ApplicationErrors, AnEscapedErrorIsShownWithTheTitleAndTheLoopGoesOn) {
+TEST(ApplicationErrors, AnEscapedErrorIsShownInFrenchWithTheTitleItsDetailLoggedAndTheLoopGoesOn) {
   TBoxAnswerer boxes;
+  std::vector<std::string> details;
+  Application().SetErrorLog([&](const std::string& detail) { details.push_back(detail); });
   TForm form(nullptr);
   form.LoadLayoutText(kSmallForm);
   auto& button = form.Find<TButton>(L"Button1");
-  button.OnClick = [](TComponent*) { throw std::runtime_error("Échec du calcul"); };
+  button.OnClick = [](TComponent*) { throw std::runtime_error("sum overflowed"); };
   form.Find<TMenuItem>(L"Boom1").OnClick = [](TComponent*) { throw 42; };
   form.Show();
 
-  // The real error box, answered from outside.
+  // The real error box, answered from outside: French words for the player,
+  // the detail for the report.
   SendMessageW(button.Handle(), BM_CLICK, 0, 0);
   ASSERT_EQ(boxes.Count(), 1u);
   const TShownBox error = boxes.Boxes()[0];
-  EXPECT_EQ(error.Text, L"Échec du calcul");
-  EXPECT_EQ(error.Caption, L"Brelix 1.0");
+  EXPECT_EQ(error.Text, LoadText(IDS_ERROR_UNEXPECTED));
+  EXPECT_NE(error.Text.find(L"erreur inattendue"), std::wstring::npos);
+  EXPECT_EQ(error.Caption, kBrelixTitle);
   EXPECT_EQ(error.Icon, LoadIconW(nullptr, IDI_ERROR));
   EXPECT_EQ(error.Buttons, std::vector<std::wstring>{L"OK"});
+  EXPECT_EQ(details, std::vector<std::string>{"sum overflowed"});
 
-  // A menu command: the same handler, whatever was thrown.
+  // A menu command: the same handler, whatever was thrown; a failure the
+  // toolkit knows gets its own words.
   const UINT command = form.Find<TMenuItem>(L"Boom1").Command();
   SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
-  ASSERT_EQ(boxes.Count(), 2u);
-  EXPECT_EQ(boxes.Boxes()[1].Caption, L"Brelix 1.0");
-  EXPECT_EQ(boxes.Boxes()[1].Text, L"Erreur inattendue.");
+  button.OnClick = [](TComponent*) { throw EUserError(IDS_ERROR_WINDOW, "no window"); };
+  SendMessageW(button.Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(boxes.Count(), 3u);
+  EXPECT_EQ(boxes.Boxes()[1].Caption, kBrelixTitle);
+  EXPECT_EQ(boxes.Boxes()[1].Text, LoadText(IDS_ERROR_UNEXPECTED));
+  EXPECT_EQ(boxes.Boxes()[2].Text, LoadText(IDS_ERROR_WINDOW));
+  EXPECT_EQ(details.back(), "no window");
+  Application().SetErrorLog(nullptr);
 
   // The window still works afterwards.
   button.OnClick = [&](TComponent*) { form.SetText(L"encore"); };

@@ -44,8 +44,8 @@ class TScript {
 class ConfigFormTest : public testing::Test {
  protected:
   void SetUp() override {
-    form1 = std::make_unique<TForm1>(nullptr);
-    form2 = std::make_unique<TForm2>(nullptr, [this] { return form1->Configuration(); });
+    form1 = TForm::New<TForm1>(nullptr);
+    form2 = TForm::New<TForm2>(nullptr, [this] { return form1->Configuration(); });
     form1->SetConfigDialog(form2.get());
     form1->Show();
     Pump(50);
@@ -90,35 +90,35 @@ TEST_F(ConfigFormTest, LayoutAsStored) {
     EXPECT_EQ(r.right, 99) << name;
   }
   EXPECT_EQ(form2->Find<TLabel>(L"Label1").Text(), L"Nbre rangées :");
-  for (TSpinEdit* field : {&form2->SpinEdit1, &form2->SpinEdit2, &form2->SpinEdit3}) {
+  for (TSpinEdit* field : {form2->SpinEdit1, form2->SpinEdit2, form2->SpinEdit3}) {
     const RECT r = ChildRect(field->Handle());
     EXPECT_EQ(r.left, 112);
     EXPECT_EQ(r.right - r.left, 49);
     EXPECT_EQ(r.bottom - r.top, 22);
   }
-  EXPECT_EQ(form2->SpinEdit1.Text(), L"5");
-  EXPECT_EQ(form2->SpinEdit2.Text(), L"5");
-  EXPECT_EQ(form2->SpinEdit3.Text(), L"250");
-  EXPECT_EQ(form2->Button1.Text(), L"&Configurer");
-  EXPECT_EQ(form2->Button2.Text(), L"&Fermer");
+  EXPECT_EQ(form2->SpinEdit1->Text(), L"5");
+  EXPECT_EQ(form2->SpinEdit2->Text(), L"5");
+  EXPECT_EQ(form2->SpinEdit3->Text(), L"250");
+  EXPECT_EQ(form2->Button1->Text(), L"&Configurer");
+  EXPECT_EQ(form2->Button2->Text(), L"&Fermer");
   // Tab order: rows, columns, moves, Configurer, Fermer.
   std::vector<HWND> order;
   HWND item = GetNextDlgTabItem(dialog, nullptr, FALSE);
   for (int i = 0; i < 5 && item; ++i, item = GetNextDlgTabItem(dialog, item, FALSE)) order.push_back(item);
-  EXPECT_EQ(order, (std::vector<HWND>{form2->SpinEdit1.Handle(), form2->SpinEdit2.Handle(),
-                                      form2->SpinEdit3.Handle(), form2->Button1.Handle(),
-                                      form2->Button2.Handle()}));
+  EXPECT_EQ(order, (std::vector<HWND>{form2->SpinEdit1->Handle(), form2->SpinEdit2->Handle(),
+                                      form2->SpinEdit3->Handle(), form2->Button1->Handle(),
+                                      form2->Button2->Handle()}));
 }
 
 TEST_F(ConfigFormTest, ConfigureAppliesAtTheSamePosition) {
   RECT before;
   GetWindowRect(form1->Handle(), &before);
   SendMessageW(ChildWithText(form1->Handle(), L"Button", L"24"), BM_CLICK, 0, 0);
-  const std::wstring count = StatusText(form1->StatusBar1.Handle(), 0);
-  Configure({[&] { Type(form2->SpinEdit1, L"3"); },
-             [&] { Type(form2->SpinEdit2, L"4"); },
-             [&] { Type(form2->SpinEdit3, L"120"); },
-             [&] { SendMessageW(form2->Button1.Handle(), BM_CLICK, 0, 0); }});
+  const std::wstring count = StatusText(form1->StatusBar1->Handle(), 0);
+  Configure({[&] { Type(*form2->SpinEdit1, L"3"); },
+             [&] { Type(*form2->SpinEdit2, L"4"); },
+             [&] { Type(*form2->SpinEdit3, L"120"); },
+             [&] { SendMessageW(form2->Button1->Handle(), BM_CLICK, 0, 0); }});
   RECT after;
   GetWindowRect(form1->Handle(), &after);
   EXPECT_EQ(after.right - after.left, 180);
@@ -131,26 +131,26 @@ TEST_F(ConfigFormTest, ConfigureAppliesAtTheSamePosition) {
   EXPECT_EQ(shown, 11);
   EXPECT_EQ(form1->Board().ShuffleMoves(), 120);
   EXPECT_FALSE(form1->Board().GameActive());
-  EXPECT_EQ(StatusText(form1->StatusBar1.Handle(), 0), count);
-  EXPECT_EQ(form2->SpinEdit1.Text(), L"3");
+  EXPECT_EQ(StatusText(form1->StatusBar1->Handle(), 0), count);
+  EXPECT_EQ(form2->SpinEdit1->Text(), L"3");
 }
 
 TEST_F(ConfigFormTest, CloseRestoresTheFieldsAndLeavesTheGameAlone) {
   form1->Find<TMenuItem>(L"Nouvellepartie1").Click();
-  Configure({[&] { Type(form2->SpinEdit1, L"8"); },
-             [&] { Type(form2->SpinEdit2, L"9"); },
-             [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
-  EXPECT_EQ(form2->SpinEdit1.Text(), L"5");
-  EXPECT_EQ(form2->SpinEdit2.Text(), L"5");
-  EXPECT_EQ(form2->SpinEdit3.Text(), L"250");
+  Configure({[&] { Type(*form2->SpinEdit1, L"8"); },
+             [&] { Type(*form2->SpinEdit2, L"9"); },
+             [&] { SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0); }});
+  EXPECT_EQ(form2->SpinEdit1->Text(), L"5");
+  EXPECT_EQ(form2->SpinEdit2->Text(), L"5");
+  EXPECT_EQ(form2->SpinEdit3->Text(), L"250");
   EXPECT_TRUE(form1->Board().GameActive());
   EXPECT_EQ(form1->Board().Rows(), 5);
 }
 
 TEST_F(ConfigFormTest, TheCloseBoxApplies) {
   form1->Find<TMenuItem>(L"Nouvellepartie1").Click();
-  Configure({[&] { Type(form2->SpinEdit1, L"2"); },
-             [&] { Type(form2->SpinEdit2, L"3"); },
+  Configure({[&] { Type(*form2->SpinEdit1, L"2"); },
+             [&] { Type(*form2->SpinEdit2, L"3"); },
              [&] { PostMessageW(form2->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }});
   EXPECT_EQ(form1->Board().Rows(), 2);
   EXPECT_EQ(form1->Board().Cols(), 3);
@@ -159,45 +159,45 @@ TEST_F(ConfigFormTest, TheCloseBoxApplies) {
 }
 
 TEST_F(ConfigFormTest, MovesDerivedFromColumnsOnly) {
-  Configure({[&] { Type(form2->SpinEdit2, L"6"); },
-             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"300"); },
-             [&] { Type(form2->SpinEdit1, L"10"); },
-             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"300"); },  // rows leave moves alone
-             [&] { Type(form2->SpinEdit2, L"10"); },
-             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"1000"); },
-             [&] { Type(form2->SpinEdit1, L"2"); },
-             [&] { Type(form2->SpinEdit2, L"2"); },
-             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"40"); },
-             [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
+  Configure({[&] { Type(*form2->SpinEdit2, L"6"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3->Text(), L"300"); },
+             [&] { Type(*form2->SpinEdit1, L"10"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3->Text(), L"300"); },  // rows leave moves alone
+             [&] { Type(*form2->SpinEdit2, L"10"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3->Text(), L"1000"); },
+             [&] { Type(*form2->SpinEdit1, L"2"); },
+             [&] { Type(*form2->SpinEdit2, L"2"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3->Text(), L"40"); },
+             [&] { SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0); }});
 }
 
 TEST_F(ConfigFormTest, EmptiedColumnsReadAsTwo) {
   Configure({[&] {
-               form2->SpinEdit2.SetFocus();
-               form2->SpinEdit2.SelectAll();
-               SendMessageW(form2->SpinEdit2.Handle(), WM_CHAR, L'\b', 1);
+               form2->SpinEdit2->SetFocus();
+               form2->SpinEdit2->SelectAll();
+               SendMessageW(form2->SpinEdit2->Handle(), WM_CHAR, L'\b', 1);
              },
-             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"100"); },
-             [&] { form2->SpinEdit3.SetFocus(); },
-             [&] { EXPECT_EQ(form2->SpinEdit2.Text(), L""); },
-             [&] { SendMessageW(form2->Button1.Handle(), BM_CLICK, 0, 0); }});
+             [&] { EXPECT_EQ(form2->SpinEdit3->Text(), L"100"); },
+             [&] { form2->SpinEdit3->SetFocus(); },
+             [&] { EXPECT_EQ(form2->SpinEdit2->Text(), L""); },
+             [&] { SendMessageW(form2->Button1->Handle(), BM_CLICK, 0, 0); }});
   EXPECT_EQ(form1->Board().Cols(), 2);
   EXPECT_EQ(form1->Board().ShuffleMoves(), 100);
 }
 
 TEST_F(ConfigFormTest, TwentyColumnsClampOnFocusLoss) {
-  Configure({[&] { Type(form2->SpinEdit2, L"20"); },
-             [&] { EXPECT_EQ(form2->SpinEdit3.Text(), L"1000"); },
-             [&] { form2->SpinEdit3.SetFocus(); },
+  Configure({[&] { Type(*form2->SpinEdit2, L"20"); },
+             [&] { EXPECT_EQ(form2->SpinEdit3->Text(), L"1000"); },
+             [&] { form2->SpinEdit3->SetFocus(); },
              [&] {
-               EXPECT_EQ(form2->SpinEdit2.Text(), L"10");
-               EXPECT_EQ(form2->SpinEdit3.Text(), L"500");
+               EXPECT_EQ(form2->SpinEdit2->Text(), L"10");
+               EXPECT_EQ(form2->SpinEdit3->Text(), L"500");
              },
-             [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
+             [&] { SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0); }});
 }
 
 TEST_F(ConfigFormTest, TwentyStillInTheFieldAtAltCAppliesTen) {
-  Configure({[&] { Type(form2->SpinEdit2, L"20"); },
+  Configure({[&] { Type(*form2->SpinEdit2, L"20"); },
              [&] { RealKeyCombo(VK_MENU, 'C'); }});
   EXPECT_EQ(form1->Board().Cols(), 10);
   EXPECT_EQ(form1->Board().Rows(), 5);
@@ -206,7 +206,7 @@ TEST_F(ConfigFormTest, TwentyStillInTheFieldAtAltCAppliesTen) {
 
 TEST_F(ConfigFormTest, ATypedMovesValueStandsAndEnterClosesNothing) {
   TBeepCounter beeps;
-  Configure({[&] { Type(form2->SpinEdit3, L"37"); },
+  Configure({[&] { Type(*form2->SpinEdit3, L"37"); },
              [&] { RealKey(VK_RETURN); },
              [&] { EXPECT_TRUE(IsWindowVisible(form2->Handle())); },
              [&] { RealKeyCombo(VK_MENU, 'C'); }});
@@ -224,12 +224,23 @@ TEST_F(ConfigFormTest, ReopenedAfterBeingMovedItIsCentredAgain) {
   POINT first{}, second{};
   Configure({[&] { first = position(); },
              [&] { SetWindowPos(form2->Handle(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER); },
-             [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
-  Configure({[&] { second = position(); }, [&] { SendMessageW(form2->Button2.Handle(), BM_CLICK, 0, 0); }});
+             [&] { SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0); }});
+  Configure({[&] { second = position(); }, [&] { SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0); }});
   EXPECT_EQ(first.x, centre.x);
   EXPECT_EQ(first.y, centre.y);
   EXPECT_EQ(second.x, centre.x);
   EXPECT_EQ(second.y, centre.y);
+}
+
+TEST_F(ConfigFormTest, TheProgramEndingDuringTheDialogAppliesNothingAndTheQuitGoesOn) {
+  form1->Find<TMenuItem>(L"Nouvellepartie1").Click();
+  Configure({[&] { Type(*form2->SpinEdit1, L"3"); }, [&] { PostQuitMessage(7); }});
+  EXPECT_EQ(form1->Board().Rows(), 5);
+  EXPECT_TRUE(form1->Board().GameActive()) << "the game in progress is left alone";
+  EXPECT_FALSE(IsWindowVisible(form2->Handle()));
+  MSG quit{};
+  ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the loop outside still ends";
+  EXPECT_EQ(quit.wParam, 7u);
 }
 
 }  // namespace

@@ -7,20 +7,21 @@
 #include "BoxAnswerer.h"
 #include "MainForm.h"
 #include "WindowProbe.h"
+#include "version.h"
 
 namespace {
 
 class MainFormTest : public testing::Test {
  protected:
   void SetUp() override {
-    form = std::make_unique<TForm1>(nullptr);
+    form = TForm::New<TForm1>(nullptr);
     form->Show();
     Pump(50);
   }
   void TearDown() override { form.reset(); }
 
   HWND Tile(const std::wstring& caption) { return ChildWithText(form->Handle(), L"Button", caption); }
-  HWND StatusBar() { return form->StatusBar1.Handle(); }
+  HWND StatusBar() { return form->StatusBar1->Handle(); }
   std::vector<HWND> ShownTiles() {
     std::vector<HWND> shown;
     for (HWND b : ChildrenOfClass(form->Handle(), L"Button"))
@@ -44,7 +45,8 @@ class MainFormTest : public testing::Test {
 };
 
 TEST_F(MainFormTest, StartsAsTheSolvedFiveByFiveBoard) {
-  EXPECT_EQ(WindowText(form->Handle()), L"Brelix 1.0");
+  EXPECT_EQ(WindowText(form->Handle()), kBrelixTitle);
+  EXPECT_EQ(StatusText(StatusBar(), 1), L"\u00A9 Brelix");
   const SIZE outer = OuterSize(form->Handle());
   EXPECT_EQ(outer.cx, 200);
   EXPECT_EQ(outer.cy, 260);
@@ -53,7 +55,7 @@ TEST_F(MainFormTest, StartsAsTheSolvedFiveByFiveBoard) {
 
   // Cells come from the board area as really laid out under this platform.
   RECT area;
-  GetClientRect(form->Panel1.Handle(), &area);
+  GetClientRect(form->Panel1->Handle(), &area);
   const int w = (area.right - 4) / 5, h = (area.bottom - 6) / 5;
   ASSERT_EQ(ShownTiles().size(), 24u);
   for (int n = 1; n <= 24; ++n) {

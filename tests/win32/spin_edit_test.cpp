@@ -12,6 +12,8 @@
 #include "PixelCapture.h"
 #include "SpinEdit.h"
 #include "StdCtrls.h"
+#include "Texts.h"
+#include "ToolkitTexts.h"
 #include "BoxAnswerer.h"
 #include "WindowProbe.h"
 
@@ -327,7 +329,7 @@ TEST_F(SpinEditTest, AnErrorInARepeatedClickStopsTheTimerAndReachesTheHandler) {
   MouseButton(MOUSEEVENTF_LEFTUP);
   Pump(50);
   ASSERT_GE(boxes.Count(), 1u);
-  EXPECT_EQ(boxes.Boxes()[0].Text, L"Valeur refusée");
+  EXPECT_EQ(boxes.Boxes()[0].Text, LoadText(IDS_ERROR_UNEXPECTED));
   EXPECT_EQ(boxes.Boxes()[0].Icon, LoadIconW(nullptr, IDI_ERROR));
   EXPECT_FALSE(field->Arrows().UpArrow().AutoRepeatTimer()->Enabled());
 }
