@@ -13,10 +13,10 @@ registration() { "$WINE" reg query "$HELP_KEY" /ve 2>/dev/null | tr -d '\r' | gr
 
 before=$(registration)
 rm -f "$SAVED"
-"$WINE" reg export "$HELP_KEY" "$("$WINE" winepath -w "$SAVED" 2>/dev/null | tr -d '\r')" /y >/dev/null 2>&1
+"$WINE" reg export "$HELP_KEY" "$(windows_path "$SAVED")" /y >/dev/null 2>&1
 restore() {
   [ -n "${BRELIX_PID:-}" ] && kill "$BRELIX_PID" 2>/dev/null
-  [ -f "$SAVED" ] && "$WINE" reg import "$("$WINE" winepath -w "$SAVED" 2>/dev/null | tr -d '\r')" >/dev/null 2>&1
+  [ -f "$SAVED" ] && "$WINE" reg import "$(windows_path "$SAVED")" >/dev/null 2>&1
   rm -f "$SAVED"
 }
 trap restore EXIT

@@ -25,19 +25,32 @@ start_brelix() {
   BRELIX_PID=$!
 }
 
+# Keys reach Wine only once the X server has given one of its windows the
+# input focus, which may come a moment after a new program's window shows
+# (until then the focus can still be "pointer root", left by the last one).
+wait_x_focus() {
+  local focus i
+  for i in $(seq 50); do
+    focus=$(xdotool getwindowfocus 2>/dev/null) && [ "${focus:-0}" -gt 1 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Waits for the main window, gives it the keyboard and puts its outer
 # rectangle in MAIN_X MAIN_Y MAIN_W MAIN_H.
 wait_main_window() {
   read -r MAIN_X MAIN_Y MAIN_W MAIN_H < <(drive wait-window "$TITLE" 15000)
   check "main window appears" "yes" "$([ -n "${MAIN_H:-}" ] && echo yes || echo no)"
   drive activate "$TITLE"
+  check "keyboard focus reaches Wine" "0" "$(wait_x_focus; echo $?)"
 }
 
 # A menu command through the menu's own keyboard interface: Alt+MENU opens
 # the drop-down (a shown window of class #32768), ITEM picks from it.
 menu_command() {  # menu_command MENU_LETTER ITEM_LETTER
   xdotool key "alt+$1"
-  drive wait-class "#32768" 3000 >/dev/null
+  check "menu $1 opens" "0" "$(drive wait-class "#32768" 3000 >/dev/null; echo $?)"
   xdotool key "$2"
 }
 
@@ -73,19 +86,30 @@ click_tile() {  # click_tile CAPTION
   [ -n "${y:-}" ] && click_at "$x" "$y"
 }
 
-# Polls status panel 0 until it reads TEXT (or 5 s pass); prints what it read.
-wait_status() {  # wait_status TEXT
-  local status i
+# Runs COMMAND until it prints EXPECTED (or 5 s pass) and prints what it
+# printed last: a key or a click reaches the program a moment later.
+settle() {  # settle EXPECTED COMMAND...
+  local expected=$1 out i
+  shift
   for i in $(seq 25); do
-    status=$(drive status "$TITLE")
-    [ "$status" = "$1" ] && break
+    out=$("$@")
+    [ "$out" = "$expected" ] && break
     sleep 0.2
   done
-  echo "$status"
+  printf '%s\n' "$out"
 }
+
+# Status panel 0 once it reads TEXT, or what it reads after 5 s.
+wait_status() { settle "$1" drive status "$TITLE"; }
 
 # The texts of the window's spin fields, from the top, on one line.
 spin_texts() { drive spins "$1" | cut -d' ' -f5- | paste -sd' '; }
+
+# The main window's outer size, "WIDTHxHEIGHT".
+main_size() { drive wait-window "$TITLE" 5000 | awk '{print $3 "x" $4}'; }
+
+# The Windows form of a path under the Unix root (drive Z: in Wine).
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
 # Whole virtual display, kept with the test's artifacts as NAME.png.
 screenshot() { import -window root "$ARTIFACTS/$1.png"; }

@@ -16,11 +16,10 @@ xdotool key Tab
 xdotool type --delay 60 "2"
 xdotool key Tab
 xdotool type --delay 60 "10"
-check "fields typed" "2 2 10" "$(spin_texts "Configuration")"
+check "fields typed" "2 2 10" "$(settle "2 2 10" spin_texts "Configuration")"
 click_control "Configuration" "&Configurer"
 check "dialog closes" "0" "$(drive gone "Configuration" 5000; echo $?)"
-read -r _ _ w h < <(drive wait-window "$TITLE" 5000)
-check "2 x 2 window" "140x164" "${w:-}x${h:-}"
+check "2 x 2 window" "140x164" "$(settle 140x164 main_size)"
 
 menu_command f n
 check "new game" "Joués : 0" "$(wait_status "Joués : 0")"
