@@ -11,14 +11,15 @@ MESSAGE="L'aide ne peut pas être affichée : le moteur d'aide HTML de Windows (
 
 registration() { "$WINE" reg query "$HELP_KEY" /ve 2>/dev/null | tr -d '\r' | grep 'REG_' | grep -v '(value not set)'; }
 
-before=$(registration)
-rm -f "$SAVED"
-"$WINE" reg export "$HELP_KEY" "$(windows_path "$SAVED")" /y >/dev/null 2>&1
 restore() {
   [ -n "${BRELIX_PID:-}" ] && kill "$BRELIX_PID" 2>/dev/null
   [ -f "$SAVED" ] && "$WINE" reg import "$(windows_path "$SAVED")" >/dev/null 2>&1
   rm -f "$SAVED"
 }
+# A run killed outright leaves its saved copy behind: put it back first.
+restore
+before=$(registration)
+"$WINE" reg export "$HELP_KEY" "$(windows_path "$SAVED")" /y >/dev/null 2>&1
 trap restore EXIT
 trap 'exit 1' INT TERM
 check "engine registered before the test" "yes" "$([ -n "$before" ] && [ -f "$SAVED" ] && echo yes || echo no)"

@@ -29,8 +29,8 @@ start_brelix() {
 # input focus, which may come a moment after a new program's window shows
 # (until then the focus can still be "pointer root", left by the last one).
 wait_x_focus() {
-  local focus i
-  for i in $(seq 50); do
+  local focus
+  for _ in $(seq 50); do
     focus=$(xdotool getwindowfocus 2>/dev/null) && [ "${focus:-0}" -gt 1 ] && return 0
     sleep 0.1
   done
@@ -89,9 +89,9 @@ click_tile() {  # click_tile CAPTION
 # Runs COMMAND until it prints EXPECTED (or 5 s pass) and prints what it
 # printed last: a key or a click reaches the program a moment later.
 settle() {  # settle EXPECTED COMMAND...
-  local expected=$1 out i
+  local expected=$1 out
   shift
-  for i in $(seq 25); do
+  for _ in $(seq 25); do
     out=$("$@")
     [ "$out" = "$expected" ] && break
     sleep 0.2
