@@ -4,32 +4,24 @@
 source "$(dirname "$0")/lib.sh"
 
 start_brelix
-read -r x y w h < <(drive wait-window "$TITLE" 15000)
-check "start-up size" "200x260" "${w:-}x${h:-}"
-# Give the window the keyboard.
-read -r tx ty < <(drive tile "$TITLE" 1)
-xdotool mousemove "$tx" "$ty" click 1
-sleep 0.3
+wait_main_window
+check "start-up size" "200x260" "${MAIN_W:-}x${MAIN_H:-}"
 
-xdotool key alt+o
-sleep 0.4
-xdotool key c
-read -r dx dy dw dh < <(drive wait-window "Configuration" 10000)
+menu_command o c
+read -r _ _ dw dh < <(drive wait-window "Configuration" 10000)
 check "dialog opens" "201x260" "${dw:-}x${dh:-}"
 # Focus starts in the rows field; Tab goes on to the columns.
 xdotool key Tab
-sleep 0.2
 xdotool type --delay 80 "8"
-sleep 0.3
-import -window root "$ARTIFACTS/config-dialog.png"
+check "columns typed" "5 8 400" "$(settle "5 8 400" spin_texts "Configuration")"
+screenshot config-dialog
 xdotool key alt+c
-sleep 0.8
-read -r x2 y2 w2 h2 < <(drive wait-window "$TITLE" 5000)
-check "new outer size" "260x260" "${w2:-}x${h2:-}"
-check "same position" "$x,$y" "${x2:-},${y2:-}"
-check "dialog hidden" "1" "$(drive wait-window "Configuration" 300 >/dev/null; echo $?)"
+check "dialog hidden" "0" "$(drive gone "Configuration" 5000; echo $?)"
+check "new outer size" "260x260" "$(settle 260x260 main_size)"
+read -r x2 y2 _ _ < <(drive wait-window "$TITLE" 5000)
+check "same position" "$MAIN_X,$MAIN_Y" "${x2:-},${y2:-}"
 check "last tile" "yes" "$(drive tile "$TITLE" 39 >/dev/null && echo yes || echo no)"
-import -window root "$ARTIFACTS/config-applied.png"
+screenshot config-applied
 
 quit_from_menu
 check_clean_exit

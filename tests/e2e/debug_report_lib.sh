@@ -33,9 +33,6 @@ run_copy() {
   echo $?
 }
 
-# The Windows form of a path under the Unix root (drive Z: in Wine).
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
 # read_report FILE: the report's lines without their CR LF into REPORT[], and
 # REPORT_ENDS: "ok" when every line ends with CR LF and nothing follows the
 # last, "missing" when there is no such file.

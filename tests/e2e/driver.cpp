@@ -2,45 +2,455 @@
 // reads them back through Win32, printing plain lines for the shell.
 //   driver wait-window TITLE MS        -> "x y width height" of the window
 //   driver tile TITLE CAPTION          -> "x y" screen centre of a shown tile
+//   driver board TITLE                 -> "rows cols" then the tile of every slot,
+//                                         row by row, 0 for the gap
+//   driver next-move TITLE             -> "caption x y" of the tile to click next on a
+//                                         shortest way back to order (at most 9 slots),
+//                                         or "solved"
 //   driver status TITLE                -> text of status panel 0
-//   driver gone TITLE MS               -> exit 0 once no such window exists
+//   driver gone TITLE MS               -> exit 0 once no such window is shown (closed or hidden)
 //   driver close TITLE                 -> asks the window to close (its close box)
 //   driver wait-class CLASS MS         -> "x y width height", then the title, of a
 //                                         visible top-level window of that class
-//   driver gone-class CLASS MS         -> exit 0 once no window of that class exists
+//   driver gone-class CLASS MS         -> exit 0 once no window of that class is shown
 //   driver activate TITLE              -> brings the window to the front, for keyboard input
+//   driver control TITLE TEXT          -> "x y" screen centre of a shown control with that text
+//   driver focus TITLE                 -> the control holding the keyboard focus in that
+//                                         window's thread: "field N" (spin fields counted
+//                                         from the top, 1 first), "button TEXT" or "CLASS TEXT"
+//   driver spins TITLE                 -> one line per spin field, from the top:
+//                                         "x y width height" of its arrow pair, then its text
+//   driver arrows TITLE EXE            -> one line per spin field, from the top: "up down",
+//                                         each "ok" when the screen shows that arrow's glyph
+//                                         (the SPINUP / SPINDOWN bitmaps of EXE), else "missing"
+//   driver msgbox MS                   -> waits for a shown message box (class #32770), prints
+//                                         "caption=", "text=" for each text, "button=TEXT x y"
+//                                         for each button, "icon=none|information|warning|
+//                                         error|question|other" from the icon's pixels
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
+#include <map>
+#include <memory>
+#include <queue>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 namespace {
 
+// ------------------------------------------------------------ handles
+
+template <auto Release>
+struct Releaser {
+  template <typename T>
+  void operator()(T handle) const { Release(handle); }
+};
+template <typename H, auto Release>
+using Handle = std::unique_ptr<std::remove_pointer_t<H>, Releaser<Release>>;
+using MemoryDC = Handle<HDC, DeleteDC>;
+using Bitmap = Handle<HBITMAP, DeleteObject>;
+using Module = Handle<HMODULE, FreeLibrary>;
+
+// The screen's device context, released on scope exit.
+class ScreenDC {
+ public:
+  ScreenDC() : dc_(GetDC(nullptr)) {}
+  ~ScreenDC() { ReleaseDC(nullptr, dc_); }
+  ScreenDC(const ScreenDC&) = delete;
+  ScreenDC& operator=(const ScreenDC&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Selects an object into a DC for one scope.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+  ~Selection() { SelectObject(dc_, old_); }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// ------------------------------------------------------------ windows
+
 HWND FindTop(const wchar_t* title) { return FindWindowW(nullptr, title); }
 
-HWND WaitWindow(const wchar_t* title, DWORD ms) {
+bool Expired(DWORD end) { return static_cast<int>(end - GetTickCount()) <= 0; }
+
+struct ShownSearch {
+  const wchar_t* cls;    // or null for any class
+  const wchar_t* title;  // or null for any title
+  HWND found;
+};
+
+BOOL CALLBACK MatchShown(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<ShownSearch*>(param);
+  if (!IsWindowVisible(hwnd)) return TRUE;
+  wchar_t text[256] = {};
+  if (search->cls && !(GetClassNameW(hwnd, text, 256) && _wcsicmp(text, search->cls) == 0)) return TRUE;
+  if (search->title && !(GetWindowTextW(hwnd, text, 256) >= 0 && wcscmp(text, search->title) == 0)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+// A shown top-level window of that class and title.
+HWND FindShown(const wchar_t* cls, const wchar_t* title) {
+  ShownSearch search{cls, title, nullptr};
+  EnumWindows(MatchShown, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Waits up to `ms` for such a window to be shown.
+HWND WaitShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
   const DWORD end = GetTickCount() + ms;
   for (;;) {
-    HWND hwnd = FindTop(title);
-    if (hwnd && IsWindowVisible(hwnd)) return hwnd;
-    if (static_cast<int>(end - GetTickCount()) <= 0) return nullptr;
+    if (HWND hwnd = FindShown(cls, title)) return hwnd;
+    if (Expired(end)) return nullptr;
     Sleep(50);
   }
 }
 
+// Exit code 0 once no such window is shown (closed or hidden), within `ms`.
+int WaitNotShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  while (FindShown(cls, title)) {
+    if (Expired(end)) return 1;
+    Sleep(50);
+  }
+  return 0;
+}
+
+// Through WM_GETTEXT: an edit of another process keeps its text to itself,
+// where GetWindowText would give only the window's creation title.
 std::wstring TextOf(HWND hwnd) {
   wchar_t buffer[256] = {};
-  GetWindowTextW(hwnd, buffer, 256);
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
   return buffer;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t buffer[64] = {};
+  GetClassNameW(hwnd, buffer, 64);
+  return buffer;
+}
+
+bool IsClass(HWND hwnd, const wchar_t* cls) { return _wcsicmp(ClassOf(hwnd).c_str(), cls) == 0; }
+
+RECT ScreenRect(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
 }
 
 void PrintUtf8(const std::wstring& text) {
   char buffer[1024] = {};
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
   std::printf("%s\n", buffer);
+}
+
+void PrintCentre(const RECT& r) { std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
+BOOL CALLBACK Collect(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
+// Every window below `parent`, at any depth.
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> found;
+  if (parent) EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::vector<HWND> DirectChildren(HWND parent) {
+  std::vector<HWND> found;
+  for (HWND child = parent ? GetWindow(parent, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT))
+    found.push_back(child);
+  return found;
+}
+
+// The spin fields of a window, from the top: edits that hold an arrow pair.
+std::vector<HWND> SpinFields(HWND window) {
+  std::vector<HWND> fields;
+  for (HWND child : Descendants(window))
+    if (IsClass(child, L"Edit") && GetWindow(child, GW_CHILD)) fields.push_back(child);
+  std::sort(fields.begin(), fields.end(), [](HWND a, HWND b) { return ScreenRect(a).top < ScreenRect(b).top; });
+  return fields;
+}
+
+HWND ArrowPair(HWND field) { return GetWindow(field, GW_CHILD); }
+
+// ------------------------------------------------------------ pixels
+
+// Screen pixels of a rectangle, row by row, as 0x00RRGGBB.
+struct Pixels {
+  int width = 0, height = 0;
+  std::vector<DWORD> data;
+  DWORD At(int x, int y) const { return data[static_cast<size_t>(y) * width + x]; }
+};
+
+Pixels ReadDC(HDC source, int x, int y, int width, int height) {
+  Pixels pixels{width, height, std::vector<DWORD>(static_cast<size_t>(width) * height)};
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  Bitmap dib(CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  MemoryDC memory(CreateCompatibleDC(source));
+  if (!dib || !memory) return pixels;
+  {
+    Selection select(memory.get(), dib.get());
+    BitBlt(memory.get(), 0, 0, width, height, source, x, y, SRCCOPY);
+  }
+  GdiFlush();
+  const auto* words = static_cast<const DWORD*>(bits);
+  std::copy(words, words + pixels.data.size(), pixels.data.begin());
+  return pixels;
+}
+
+Pixels ReadScreen(const RECT& r) {
+  ScreenDC screen;
+  return ReadDC(screen.Get(), r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+int Luma(DWORD rgb) { return (((rgb >> 16) & 0xFF) * 3 + ((rgb >> 8) & 0xFF) * 6 + (rgb & 0xFF)) / 10; }
+bool Dark(DWORD rgb) { return Luma(rgb) < 64; }
+
+// An arrow glyph: which of its pixels are ink (black) and which background.
+struct Glyph {
+  int width = 0, height = 0;
+  std::vector<bool> ink;
+};
+
+Glyph LoadGlyph(HMODULE exe, const wchar_t* name) {
+  Bitmap bitmap(static_cast<HBITMAP>(LoadImageW(exe, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  Glyph glyph;
+  BITMAP info{};
+  if (!bitmap || !GetObjectW(bitmap.get(), sizeof info, &info)) return glyph;
+  ScreenDC screen;
+  MemoryDC memory(CreateCompatibleDC(screen.Get()));
+  Pixels pixels;
+  {
+    Selection select(memory.get(), bitmap.get());
+    pixels = ReadDC(memory.get(), 0, 0, info.bmWidth, info.bmHeight);
+  }
+  glyph.width = pixels.width;
+  glyph.height = pixels.height;
+  for (DWORD rgb : pixels.data) glyph.ink.push_back((rgb & 0xFFFFFF) == 0);
+  return glyph;
+}
+
+// Whether rows [top, top + height) of the pixels show the glyph somewhere:
+// every ink pixel dark and every background pixel of the glyph light, so
+// neither an empty patch nor a dark smear passes.
+bool ShowsGlyph(const Pixels& pixels, int top, int height, const Glyph& glyph) {
+  if (glyph.ink.empty()) return false;
+  for (int y = top; y + glyph.height <= top + height && y + glyph.height <= pixels.height; ++y)
+    for (int x = 0; x + glyph.width <= pixels.width; ++x) {
+      bool match = true;
+      for (int gy = 0; match && gy < glyph.height; ++gy)
+        for (int gx = 0; match && gx < glyph.width; ++gx)
+          match = Dark(pixels.At(x + gx, y + gy)) == glyph.ink[static_cast<size_t>(gy) * glyph.width + gx];
+      if (match) return true;
+    }
+  return false;
+}
+
+// Names the standard icon that a message box's icon control shows on the
+// screen, by drawing each on the same background and comparing pixels.
+std::string IconName(HWND iconControl) {
+  RECT r{};
+  GetClientRect(iconControl, &r);
+  MapWindowPoints(iconControl, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  const Pixels shown = ReadScreen(r);
+  if (shown.data.empty()) return "other";
+  const struct {
+    const char* name;
+    const wchar_t* id;
+  } icons[] = {{"information", IDI_INFORMATION}, {"warning", IDI_WARNING}, {"error", IDI_ERROR},
+               {"question", IDI_QUESTION}};
+  ScreenDC screen;
+  std::string best = "other";
+  size_t fewest = shown.data.size() / 20;  // a match may differ in at most 5% of the pixels
+  for (const auto& icon : icons) {
+    MemoryDC memory(CreateCompatibleDC(screen.Get()));
+    Bitmap canvas(CreateCompatibleBitmap(screen.Get(), shown.width, shown.height));
+    Pixels drawn;
+    {
+      Selection select(memory.get(), canvas.get());
+      const DWORD back = shown.At(0, 0);
+      HBRUSH brush = CreateSolidBrush(RGB((back >> 16) & 0xFF, (back >> 8) & 0xFF, back & 0xFF));
+      RECT all{0, 0, shown.width, shown.height};
+      FillRect(memory.get(), &all, brush);
+      DeleteObject(brush);
+      DrawIconEx(memory.get(), 0, 0, LoadIconW(nullptr, icon.id), shown.width, shown.height, 0, nullptr, DI_NORMAL);
+      drawn = ReadDC(memory.get(), 0, 0, shown.width, shown.height);
+    }
+    size_t differ = 0;
+    for (size_t i = 0; i < shown.data.size(); ++i)
+      if (std::abs(Luma(shown.data[i]) - Luma(drawn.data[i])) > 24) ++differ;
+    if (differ <= fewest) {
+      fewest = differ;
+      best = icon.name;
+    }
+  }
+  return best;
+}
+
+// ------------------------------------------------------------ board
+
+struct Tile {
+  HWND button;
+  RECT rect;
+};
+
+// The tile buttons of the main window in slot order (row by row), and the
+// grid's shape taken from their positions.
+struct Board {
+  int rows = 0, cols = 0;
+  std::vector<int> tiles;  // 0 for the gap
+  std::vector<Tile> slots;
+};
+
+bool ReadBoard(HWND window, Board& board) {
+  for (HWND child : DirectChildren(window))
+    if (IsClass(child, L"Button")) board.slots.push_back({child, ScreenRect(child)});
+  std::sort(board.slots.begin(), board.slots.end(), [](const Tile& a, const Tile& b) {
+    return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
+  });
+  std::vector<LONG> tops, lefts;
+  for (const Tile& slot : board.slots) {
+    tops.push_back(slot.rect.top);
+    lefts.push_back(slot.rect.left);
+  }
+  std::sort(tops.begin(), tops.end());
+  std::sort(lefts.begin(), lefts.end());
+  board.rows = static_cast<int>(std::unique(tops.begin(), tops.end()) - tops.begin());
+  board.cols = static_cast<int>(std::unique(lefts.begin(), lefts.end()) - lefts.begin());
+  for (const Tile& slot : board.slots)
+    board.tiles.push_back(IsWindowVisible(slot.button) ? _wtoi(TextOf(slot.button).c_str()) : 0);
+  return !board.slots.empty() && board.rows * board.cols == static_cast<int>(board.slots.size()) &&
+         std::count(board.tiles.begin(), board.tiles.end(), 0) == 1;
+}
+
+// The slots whose tile may slide into the gap.
+std::vector<int> MovableSlots(const std::vector<int>& tiles, int cols) {
+  const int gap = static_cast<int>(std::find(tiles.begin(), tiles.end(), 0) - tiles.begin());
+  const int size = static_cast<int>(tiles.size());
+  std::vector<int> slots;
+  if (gap >= cols) slots.push_back(gap - cols);
+  if (gap % cols != 0) slots.push_back(gap - 1);
+  if (gap % cols != cols - 1) slots.push_back(gap + 1);
+  if (gap + cols < size) slots.push_back(gap + cols);
+  return slots;
+}
+
+// Breadth-first search to the solved order; the slot of the first move, or
+// -1 when already solved, or -2 when the order cannot be reached.
+int FirstMoveToOrder(const std::vector<int>& start, int cols) {
+  std::vector<int> solved(start.size());
+  for (size_t i = 0; i + 1 < solved.size(); ++i) solved[i] = static_cast<int>(i) + 1;
+  if (start == solved) return -1;
+  std::map<std::vector<int>, int> firstMove{{start, -1}};
+  std::queue<std::vector<int>> frontier;
+  frontier.push(start);
+  while (!frontier.empty()) {
+    const std::vector<int> state = frontier.front();
+    frontier.pop();
+    const int gap = static_cast<int>(std::find(state.begin(), state.end(), 0) - state.begin());
+    for (int slot : MovableSlots(state, cols)) {
+      std::vector<int> next = state;
+      std::swap(next[slot], next[gap]);
+      if (firstMove.count(next)) continue;
+      const int first = state == start ? slot : firstMove[state];
+      if (next == solved) return first;
+      firstMove[next] = first;
+      frontier.push(next);
+    }
+  }
+  return -2;
+}
+
+// ------------------------------------------------------------ commands
+
+int WaitMessageBox(DWORD ms) {
+  HWND box = WaitShown(L"#32770", nullptr, ms);
+  if (!box) return 1;
+  Sleep(200);  // let it finish drawing before its icon is read
+  std::printf("caption=");
+  PrintUtf8(TextOf(box));
+  std::string icon = "none";
+  for (HWND child : Descendants(box)) {
+    if (!IsWindowVisible(child)) continue;
+    if (IsClass(child, L"Button")) {
+      std::printf("button=");
+      const RECT r = ScreenRect(child);
+      PrintUtf8(TextOf(child) + L" " + std::to_wstring((r.left + r.right) / 2) + L" " +
+                std::to_wstring((r.top + r.bottom) / 2));
+    } else if (IsClass(child, L"Static")) {
+      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        if (SendMessageW(child, STM_GETICON, 0, 0)) icon = IconName(child);
+      } else if (!TextOf(child).empty()) {
+        std::printf("text=");
+        PrintUtf8(TextOf(child));
+      }
+    }
+  }
+  std::printf("icon=%s\n", icon.c_str());
+  return 0;
+}
+
+int Focus(HWND window) {
+  if (!window) return 1;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) return 1;
+  const std::vector<HWND> fields = SpinFields(window);
+  const auto field = std::find(fields.begin(), fields.end(), info.hwndFocus);
+  if (field != fields.end()) std::printf("field %d\n", static_cast<int>(field - fields.begin()) + 1);
+  else if (IsClass(info.hwndFocus, L"Button")) PrintUtf8(L"button " + TextOf(info.hwndFocus));
+  else PrintUtf8(ClassOf(info.hwndFocus) + L" " + TextOf(info.hwndFocus));
+  return 0;
+}
+
+int Arrows(HWND window, const wchar_t* exe) {
+  const Module module(LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  if (!window || !module) return 1;
+  const Glyph up = LoadGlyph(module.get(), L"SPINUP"), down = LoadGlyph(module.get(), L"SPINDOWN");
+  const std::vector<HWND> fields = SpinFields(window);
+  if (fields.empty()) return 1;
+  for (HWND field : fields) {
+    const Pixels pair = ReadScreen(ScreenRect(ArrowPair(field)));
+    // The upper arrow takes rows 0 to 7 of the pair, the lower one rows 7 to 16.
+    std::printf("%s %s\n", ShowsGlyph(pair, 0, 8, up) ? "ok" : "missing",
+                ShowsGlyph(pair, 7, 10, down) ? "ok" : "missing");
+  }
+  return 0;
+}
+
+int NextMove(HWND window) {
+  Board board;
+  if (!window || !ReadBoard(window, board) || board.tiles.size() > 9) return 1;
+  const int slot = FirstMoveToOrder(board.tiles, board.cols);
+  if (slot == -1) {
+    std::printf("solved\n");
+    return 0;
+  }
+  if (slot < 0) return 1;
+  const RECT& r = board.slots[static_cast<size_t>(slot)].rect;
+  std::printf("%d %ld %ld\n", board.tiles[static_cast<size_t>(slot)], (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  return 0;
 }
 
 }  // namespace
@@ -50,58 +460,44 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argv[1];
   const wchar_t* title = argv[2];
   if (command == L"wait-window" && argc == 4) {
-    HWND hwnd = WaitWindow(title, static_cast<DWORD>(_wtoi(argv[3])));
+    HWND hwnd = WaitShown(nullptr, title, static_cast<DWORD>(_wtoi(argv[3])));
     if (!hwnd) return 1;
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    const RECT r = ScreenRect(hwnd);
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     return 0;
   }
   if (command == L"tile" && argc == 4) {
-    HWND hwnd = FindTop(title);
-    for (HWND child = hwnd ? GetWindow(hwnd, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
-      wchar_t cls[64] = {};
-      GetClassNameW(child, cls, 64);
-      if (_wcsicmp(cls, L"Button") == 0 && IsWindowVisible(child) && TextOf(child) == argv[3]) {
-        RECT r;
-        GetWindowRect(child, &r);
-        std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    for (HWND child : DirectChildren(FindTop(title)))
+      if (IsClass(child, L"Button") && IsWindowVisible(child) && TextOf(child) == argv[3]) {
+        PrintCentre(ScreenRect(child));
         return 0;
       }
-    }
     return 1;
   }
+  if (command == L"board") {
+    Board board;
+    if (!ReadBoard(FindTop(title), board)) return 1;
+    std::printf("%d %d\n", board.rows, board.cols);
+    for (size_t i = 0; i < board.tiles.size(); ++i)
+      std::printf("%d%c", board.tiles[i], (i + 1) % static_cast<size_t>(board.cols) ? ' ' : '\n');
+    return 0;
+  }
+  if (command == L"next-move") return NextMove(FindTop(title));
   if (command == L"status") {
     HWND bar = FindWindowExW(FindTop(title), nullptr, STATUSCLASSNAMEW, nullptr);
     if (!bar) return 1;
-    wchar_t text[256] = {};
-    // The bar lives in another process: ask for the text through a buffer
-    // that process can write, i.e. go through WM_GETTEXT of part 0.
-    SendMessageTimeoutW(bar, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-    PrintUtf8(text);
+    PrintUtf8(TextOf(bar));  // a status bar's text is that of its part 0
     return 0;
   }
   if (command == L"close") {
     HWND hwnd = FindTop(title);
     return hwnd && PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
   }
-  if (command == L"gone" && argc == 4) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
-    while (FindTop(title)) {
-      if (static_cast<int>(end - GetTickCount()) <= 0) return 1;
-      Sleep(50);
-    }
-    return 0;
-  }
+  if (command == L"gone" && argc == 4) return WaitNotShown(nullptr, title, static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"wait-class" && argc == 4) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
-    HWND hwnd;
-    while (!((hwnd = FindWindowW(argv[2], nullptr)) && IsWindowVisible(hwnd))) {
-      if (static_cast<int>(end - GetTickCount()) <= 0) return 1;
-      Sleep(50);
-    }
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    HWND hwnd = WaitShown(argv[2], nullptr, static_cast<DWORD>(_wtoi(argv[3])));
+    if (!hwnd) return 1;
+    const RECT r = ScreenRect(hwnd);
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     PrintUtf8(TextOf(hwnd));
     return 0;
@@ -110,13 +506,26 @@ int wmain(int argc, wchar_t** argv) {
     HWND hwnd = FindTop(title);
     return hwnd && SetForegroundWindow(hwnd) ? 0 : 1;
   }
-  if (command == L"gone-class" && argc == 4) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(_wtoi(argv[3]));
-    while (FindWindowW(argv[2], nullptr)) {
-      if (static_cast<int>(end - GetTickCount()) <= 0) return 1;
-      Sleep(50);
-    }
-    return 0;
+  if (command == L"gone-class" && argc == 4) return WaitNotShown(argv[2], nullptr, static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"control" && argc == 4) {
+    for (HWND child : Descendants(FindTop(title)))
+      if (IsWindowVisible(child) && TextOf(child) == argv[3]) {
+        PrintCentre(ScreenRect(child));
+        return 0;
+      }
+    return 1;
   }
+  if (command == L"focus") return Focus(FindTop(title));
+  if (command == L"spins") {
+    const std::vector<HWND> fields = SpinFields(FindTop(title));
+    for (HWND field : fields) {
+      const RECT r = ScreenRect(ArrowPair(field));
+      std::printf("%ld %ld %ld %ld ", r.left, r.top, r.right - r.left, r.bottom - r.top);
+      PrintUtf8(TextOf(field));
+    }
+    return fields.empty() ? 1 : 0;
+  }
+  if (command == L"arrows" && argc == 4) return Arrows(FindTop(title), argv[3]);
+  if (command == L"msgbox") return WaitMessageBox(static_cast<DWORD>(_wtoi(argv[2])));
   return 2;
 }

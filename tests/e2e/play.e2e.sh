@@ -4,18 +4,16 @@
 source "$(dirname "$0")/lib.sh"
 
 start_brelix
-read -r x y w h < <(drive wait-window "$TITLE" 15000)
-check "window appears" "yes" "$([ -n "${w:-}" ] && echo yes || echo no)"
-check "outer size" "200x260" "${w:-}x${h:-}"
-check "centred on the 800x600 desktop" "300,170" "${x:-},${y:-}"
+wait_main_window
+check "outer size" "200x260" "${MAIN_W:-}x${MAIN_H:-}"
+check "centred on the 800x600 desktop" "300,170" "${MAIN_X:-},${MAIN_Y:-}"
 
 read -r tx ty < <(drive tile "$TITLE" 24)
-xdotool mousemove "$tx" "$ty" click 1
-sleep 0.5
-check "status after one move" "Joués : 1" "$(drive status "$TITLE")"
+click_tile 24
+check "status after one move" "Joués : 1" "$(wait_status "Joués : 1")"
 read -r nx ny < <(drive tile "$TITLE" 24)
-check "tile 24 moved right" "yes" "$([ "${nx:-0}" -gt "$tx" ] && [ "${ny:-0}" -eq "$ty" ] && echo yes || echo no)"
-import -window root "$ARTIFACTS/play.png"
+check "tile 24 moved right" "yes" "$([ "${nx:-0}" -gt "${tx:-0}" ] && [ "${ny:-0}" -eq "${ty:-0}" ] && echo yes || echo no)"
+screenshot play-one-move
 
 quit_from_menu
 check_clean_exit
