@@ -26,6 +26,10 @@ void TStatusBar::CreateParams(TCreateParams& params) {
 
 void TStatusBar::CreateWnd() { UpdatePanels(); }
 
+// The bar draws its size grip at its right end, and does not repaint what it
+// drew at the old end when it grows.
+void TStatusBar::Resized() { InvalidateRect(Handle(), nullptr, TRUE); }
+
 void TStatusBar::SetPanelText(std::size_t index, std::wstring_view text) {
   TStatusPanel& panel = *FPanels.at(index);
   if (panel.FText == text) return;

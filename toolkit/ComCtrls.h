@@ -38,6 +38,7 @@ class TStatusBar : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void Resized() override;
 
  private:
   friend class TStatusPanel;

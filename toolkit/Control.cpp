@@ -22,7 +22,8 @@ ATOM RegisterOwnClass(WNDPROC proc) {
   static const ATOM atom = [proc] {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
+    // Our windows paint edges along their borders: a new size repaints all.
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -6,6 +6,7 @@
 
 #include "BoxAnswerer.h"
 #include "MainForm.h"
+#include "PixelCapture.h"
 #include "WindowProbe.h"
 #include "version.h"
 
@@ -184,6 +185,45 @@ TEST_F(MainFormTest, QuitFreesTheBoardAndEndsTheLoop) {
   // The test process goes on: clear the quit message the loop would take.
   MSG msg;
   while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+// Pixels of a window's client area on the screen that differ from what the
+// window paints itself, leaving out what its sibling tiles cover.
+int StaleScreenPixels(HWND window, const std::vector<HWND>& covering) {
+  RECT client;
+  GetClientRect(window, &client);
+  // Printing paints no background: the windows' own is the button face.
+  TPixelCapture painted(client.right, client.bottom, GetSysColor(COLOR_BTNFACE));
+  painted.PrintClient(window);
+  TPixelCapture screen(client.right, client.bottom, RGB(0, 255, 0));
+  screen.CopyScreen(window);
+  std::vector<RECT> covered;
+  for (HWND tile : covering) {
+    RECT r;
+    GetWindowRect(tile, &r);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+    covered.push_back(r);
+  }
+  int stale = 0;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) {
+      bool hidden = false;
+      for (const RECT& r : covered) hidden = hidden || (x >= r.left && x < r.right && y >= r.top && y < r.bottom);
+      if (!hidden && screen.Pixel(x, y) != painted.Pixel(x, y)) ++stale;
+    }
+  return stale;
+}
+
+TEST_F(MainFormTest, AGrownWindowLeavesNoOldDrawingBehind) {
+  // As « Configurer » does it: eight columns, then eight rows.
+  for (const TGridConfiguration config : {TGridConfiguration{5, 8, 400}, TGridConfiguration{8, 8, 640}}) {
+    form->FreeBoard();
+    form->SetConfiguration(config);
+    form->BuildBoard();
+    Pump(300);
+    EXPECT_EQ(StaleScreenPixels(StatusBar(), {}), 0) << config.Rows << " x " << config.Cols;
+    EXPECT_EQ(StaleScreenPixels(form->Panel1->Handle(), ShownTiles()), 0) << config.Rows << " x " << config.Cols;
   }
 }
 
