@@ -1,8 +1,14 @@
 #include "AboutForm.h"
 
+#include <cstring>
+#include <vector>
+
 #include "Application.h"
+#include "Banner.h"
+#include "Errors.h"
 #include "Strings.h"
 #include "Texts.h"
+#include "ToolkitTexts.h"
 #include "resource.h"
 
 namespace {
@@ -20,9 +26,21 @@ TIconHandle ApplicationIcon() {
       LoadImageW(GetModuleHandleW(nullptr), RESOURCE_NAME(RES_MAIN_ICON), IMAGE_ICON, 32, 32, 0)));
 }
 
+// The banner as a 24-bit bitmap of its own.
 TBitmapHandle Banner() {
-  return TBitmapHandle(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), RESOURCE_NAME(RES_ABOUT_BANNER),
-                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = kBannerWidth;
+  info.bmiHeader.biHeight = kBannerHeight;  // bottom-up, as drawn
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) throw EUserError(IDS_ERROR_OUT_OF_MEMORY, "the About banner could not be made");
+  const std::vector<std::uint8_t> pixels = DrawBanner();
+  std::memcpy(bits, pixels.data(), pixels.size());
+  return bitmap;
 }
 
 }  // namespace
@@ -57,7 +75,7 @@ void TFAbout::FormCreate() {
   const TMemoryFigures memory = FMemory();
   lblPhysMem->SetText(
       FormatText(IDS_PHYSICAL_MEMORY, {Widen(PhysicalMemoryKo(memory.TotalPhysBytes, Narrow(ThousandSeparator())))}));
-  lblPhysRes->SetText(FormatText(IDS_FREE_RESOURCES, {std::to_wstring(FreeMemoryPercent(memory.MemoryLoad))}));
+  lblPhysRes->SetText(FormatText(IDS_FREE_RESOURCES, {DecimalText(FreeMemoryPercent(memory.MemoryLoad))}));
 }
 
 void TFAbout::Button1Click(TComponent*) { Close(); }

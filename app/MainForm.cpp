@@ -1,11 +1,12 @@
 #include "MainForm.h"
 
-#include <stdexcept>
+#include "Errors.h"
 #include <string>
 
 #include "Application.h"
 #include "BoardGeometry.h"
 #include "Seed.h"
+#include "Strings.h"
 #include "Texts.h"
 #include "hh.h"
 #include "resource.h"
@@ -121,7 +122,7 @@ void TForm1::CheckSolved() {
 
 void TForm1::BuildBoard() {
   // A second set of buttons would orphan the first on the window.
-  if (!FTileButtons.empty()) throw std::logic_error("TForm1::BuildBoard: a board already exists");
+  if (!FTileButtons.empty()) throw EUserError(IDS_ERROR_UNEXPECTED, "TForm1::BuildBoard: a board already exists");
   // Height first, then width; the board area is then read as laid out for
   // the new size.
   const TWindowSize size = BoardWindowSize(FBoard.Rows(), FBoard.Cols());
@@ -143,7 +144,7 @@ void TForm1::CreateTileButton(std::int32_t n) {
   auto& button = Create<TButton>(*this);
   FTileButtons.push_back({&button, n});
   button.SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
-  button.SetText(std::to_wstring(n));
+  button.SetText(DecimalText(n));
   button.OnClick = [this](TComponent* sender) { Button1Click(sender); };
   button.SetParent(this);
   // New windows go below their siblings: keep the board area under the
@@ -162,7 +163,7 @@ void TForm1::ShowTiles() {
     TTileButton& tile = FTileButtons[static_cast<std::size_t>(n - 1)];
     const std::int32_t number = FBoard.Slot(n).Tile;
     if (number != 0 && number != tile.Caption) {
-      tile.Button->SetText(std::to_wstring(number));
+      tile.Button->SetText(DecimalText(number));
       tile.Caption = number;
     }
     if (tile.Button->Visible() != (number != 0)) tile.Button->SetVisible(number != 0);
@@ -182,5 +183,5 @@ void TForm1::TakeFocusFromTiles() {
 }
 
 void TForm1::ShowMoveCount() {
-  StatusBar1->SetPanelText(0, FormatText(IDS_MOVE_STATUS, {std::to_wstring(FBoard.MoveCount())}));
+  StatusBar1->SetPanelText(0, FormatText(IDS_MOVE_STATUS, {DecimalText(FBoard.MoveCount())}));
 }

@@ -1,13 +1,12 @@
 #include "Board.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 TBoard::TBoard(SeedSource seed) : FSeed(std::move(seed)) {}
 
 void TBoard::SetConfiguration(std::int32_t rows, std::int32_t cols, std::int32_t shuffleMoves) {
   if (HasBoard())
-    throw std::logic_error("TBoard::SetConfiguration: the board must be freed first");
+    throw EBoardMisuse("TBoard::SetConfiguration: the board must be freed first");
   FRows = std::clamp(rows, kMinRows, kMaxRows);
   FCols = std::clamp(cols, kMinCols, kMaxCols);
   FShuffleMoves = std::clamp(shuffleMoves, kMinShuffleMoves, kMaxShuffleMoves);
@@ -46,7 +45,7 @@ bool TBoard::TryMoveTile(std::int32_t n) {
 }
 
 void TBoard::Shuffle() {
-  if (!HasBoard()) throw std::logic_error("TBoard::Shuffle: no board");
+  if (!HasBoard()) throw EBoardMisuse("TBoard::Shuffle: no board");
   if (FSeed) FRandom.Reseed(FSeed());
 
   // Draws that hit the gap, or a tile that cannot move, are simply repeated:

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -13,6 +14,17 @@
 struct TTileSlot {
   std::int32_t Home = 0;  // the slot's own number, the tile that belongs here
   std::int32_t Tile = 0;  // tile now in the slot; 0 is the gap
+};
+
+// A board operation asked for at a moment the board cannot take it: a fault
+// of the caller.
+class EBoardMisuse : public std::exception {
+ public:
+  explicit EBoardMisuse(const char* what) noexcept : FWhat(what) {}
+  const char* what() const noexcept override { return FWhat; }
+
+ private:
+  const char* FWhat;
 };
 
 // Ranges of the grid configuration.
@@ -30,7 +42,7 @@ class TBoard {
 
   // Stores a new grid configuration, each value clamped into its range so that
   // no impossible size ever reaches Build. Only valid while there is no board;
-  // throws std::logic_error otherwise, since the slots follow the rows and
+  // throws EBoardMisuse otherwise, since the slots follow the rows and
   // columns they were built with.
   void SetConfiguration(std::int32_t rows, std::int32_t cols, std::int32_t shuffleMoves);
   void SetMoveCount(std::int32_t count) { FMoveCount = count; }
@@ -48,7 +60,7 @@ class TBoard {
   bool TryMoveTile(std::int32_t n);
   // ShuffleMoves successful random moves from the arrangement as it stands,
   // with the generator reseeded first; then a game starts with a count of 0.
-  // Requires a board; throws std::logic_error without one.
+  // Requires a board; throws EBoardMisuse without one.
   void Shuffle();
   // Tiles 1..Rows*Cols-1 in their own slots.
   bool IsSolved() const;

@@ -4,7 +4,6 @@
 
 #include <exception>
 #include <new>
-#include <stdexcept>
 
 #include "Errors.h"
 #include "Forms.h"
@@ -22,7 +21,7 @@ TApplication& Application() {
 }
 
 TApplication::TApplication() {
-  if (theApplication) throw std::logic_error("one application object per process");
+  if (theApplication) throw EUserError(IDS_ERROR_UNEXPECTED, "one application object per process");
   theApplication = this;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);

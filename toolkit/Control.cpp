@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
 
 #include "Application.h"
@@ -154,7 +153,7 @@ HWND TWinControl::HandleNeeded() {
   if (Parent()) params.Parent = Parent()->HandleNeeded();
   CreateParams(params);
   if (!params.Parent && (params.Style & WS_CHILD))
-    throw std::logic_error("a child control needs a parent window");
+    throw EUserError(IDS_ERROR_UNEXPECTED, "a child control needs a parent window");
   CreateHandle(params);
   if (FFontSpec && !FFont) FFont = CreateFontFrom(*FFontSpec);
   if (HFONT font = Font()) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

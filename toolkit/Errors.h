@@ -4,14 +4,16 @@
 
 #include <windows.h>
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 
-class EUserError : public std::runtime_error {
+class EUserError : public std::exception {
  public:
-  EUserError(UINT textId, const std::string& detail) : std::runtime_error(detail), FTextId(textId) {}
+  EUserError(UINT textId, std::string detail) : FTextId(textId), FDetail(std::move(detail)) {}
   UINT TextId() const { return FTextId; }
+  const char* what() const noexcept override { return FDetail.c_str(); }
 
  private:
   UINT FTextId;
+  std::string FDetail;
 };

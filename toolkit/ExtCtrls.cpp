@@ -1,6 +1,5 @@
 #include "ExtCtrls.h"
 
-#include <stdexcept>
 
 #include "LayoutValues.h"
 

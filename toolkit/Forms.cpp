@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
 #include <vector>
 
 #include "Application.h"
@@ -213,7 +212,7 @@ void TForm::Close() {
 }
 
 int TForm::ShowModal() {
-  if (FModal || Visible()) throw std::logic_error("the window is already shown");
+  if (FModal || Visible()) throw EUserError(IDS_ERROR_UNEXPECTED, "the window is already shown");
   HandleNeeded();
   // Keep every other window of the program from taking input meanwhile.
   std::vector<HWND> disabled;

@@ -1,7 +1,6 @@
 #include "Menus.h"
 
 #include <functional>
-#include <stdexcept>
 
 #include "Layout.h"
 #include "LayoutValues.h"

@@ -10,6 +10,13 @@ std::wstring Widen(std::string_view utf8) {
   return out;
 }
 
+std::wstring DecimalText(long long value) {
+  // Through the narrow digits: the wide conversion of the library goes
+  // through a whole printf.
+  const std::string digits = std::to_string(value);
+  return std::wstring(digits.begin(), digits.end());
+}
+
 std::string Narrow(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,

@@ -7,3 +7,5 @@
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
+// A whole number in decimal, as the player reads it.
+std::wstring DecimalText(long long value);

@@ -1,6 +1,5 @@
 #include "Timer.h"
 
-#include <stdexcept>
 
 #include "Application.h"
 #include "Errors.h"

@@ -73,7 +73,11 @@ std::int32_t SaturatedMul(std::int32_t value, std::int32_t factor) {
   return Saturate(static_cast<std::int64_t>(value) * factor);
 }
 
-std::wstring FormatSpinValue(std::int32_t value) { return std::to_wstring(value); }
+std::wstring FormatSpinValue(std::int32_t value) {
+  // Through the narrow digits: the wide conversion goes through a printf.
+  const std::string digits = std::to_string(value);
+  return std::wstring(digits.begin(), digits.end());
+}
 
 bool SpinAcceptsChar(wchar_t ch, wchar_t decimalSeparator, bool editorEnabled) {
   const bool control = ch < 32;

@@ -1,7 +1,6 @@
 #include "hh_funcs_report.h"
 
 #include <cstddef>
-#include <cstdio>
 
 #include "hh_funcs_text.h"
 
@@ -66,9 +65,10 @@ std::string ReportLineForFile(std::string_view formatted, const std::function<st
 }
 
 std::string LocaleIdText(std::uint32_t id) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%.4X", static_cast<unsigned>(id));
-  return std::string("0x") + digits;
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string digits;
+  for (; id != 0 || digits.size() < 4; id >>= 4) digits.insert(digits.begin(), kHex[id & 0xF]);
+  return "0x" + digits;
 }
 
 std::vector<TReportLine> DebugReportLines(const THelpEnvironment& environment, const TReportContext& context) {

@@ -55,7 +55,7 @@ TEST(BoardConfiguration, ValuesAreClampedIntoTheirRanges) {
 
 TEST(BoardConfiguration, ChangesOnlyWhileThereIsNoBoard) {
   BuiltBoard f(3, 4, 100);
-  EXPECT_THROW(f.Board.SetConfiguration(6, 6, 500), std::logic_error);
+  EXPECT_THROW(f.Board.SetConfiguration(6, 6, 500), EBoardMisuse);
   EXPECT_EQ(f.Board.Rows(), 3);
   EXPECT_EQ(f.Board.Cols(), 4);
   EXPECT_EQ(f.Board.ShuffleMoves(), 100);

@@ -97,6 +97,6 @@ TEST(BoardShuffle, AShuffleThatEndsInOrderStillStartsAGame) {
 
 TEST(BoardShuffle, NeedsABoard) {
   TBoard board([] { return 1u; });
-  EXPECT_THROW(board.Shuffle(), std::logic_error);
+  EXPECT_THROW(board.Shuffle(), EBoardMisuse);
   EXPECT_FALSE(board.GameActive());
 }

@@ -417,7 +417,7 @@ class Parser {
 }  // namespace
 
 ParseError::ParseError(int line, const std::string& message)
-    : std::runtime_error("layout line " + std::to_string(line) + ": " + message), line_(line) {}
+    : line_(line), message_("layout line " + std::to_string(line) + ": " + message) {}
 
 Node Parse(std::string_view text) { return Parser(text).Document(); }
 

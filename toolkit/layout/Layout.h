@@ -46,7 +46,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,14 +56,16 @@ namespace layout {
 // Deepest nesting of objects, and separately of lists, that a layout may use.
 inline constexpr int kMaxDepth = 64;
 
-class ParseError : public std::runtime_error {
+class ParseError : public std::exception {
  public:
   // what() reads "layout line <line>: <message>".
   ParseError(int line, const std::string& message);
   int Line() const noexcept { return line_; }
+  const char* what() const noexcept override { return message_.c_str(); }
 
  private:
   int line_;
+  std::string message_;
 };
 
 struct Value {

@@ -1,0 +1,30 @@
+// The About banner drawn at run time looks exactly like the picture it
+// replaced, which is kept as the reference.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "Banner.h"
+
+namespace {
+
+std::vector<std::uint8_t> ReadReference() {
+  std::ifstream file(BRELIX_TEST_DATA "/banner.bmp", std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+TEST(Banner, IsThePixelsOfTheReferencePicture) {
+  const std::vector<std::uint8_t> reference = ReadReference();
+  ASSERT_EQ(reference.size(), 54u + kBannerStride * kBannerHeight) << "a 298 x 81 bitmap of 24 bits per pixel";
+  const std::vector<std::uint8_t> drawn = DrawBanner();
+  ASSERT_EQ(drawn.size(), static_cast<std::size_t>(kBannerStride) * kBannerHeight);
+  int differing = 0;
+  for (std::size_t i = 0; i < drawn.size(); ++i) differing += drawn[i] != reference[54 + i] ? 1 : 0;
+  EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
