@@ -49,6 +49,7 @@ TFAbout::TFAbout(TComponent* owner, TMemorySource memory) : TForm(owner), FMemor
 
 void TFAbout::AfterConstruction() {
   LoadLayout(RESOURCE_NAME(RES_ABOUT_LAYOUT));
+  HandleNeeded();
   Button1 = &Find<TButton>(L"Button1");
   Image1 = &Find<TImage>(L"Image1");
   lblPhysMem = &Find<TLabel>(L"lblPhysMem");

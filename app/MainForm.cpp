@@ -15,6 +15,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), FBoard(ClockSeed) {}
 
 void TForm1::AfterConstruction() {
   LoadLayout(RESOURCE_NAME(RES_MAIN_LAYOUT));
+  HandleNeeded();  // the board is laid out on the real board area
   StatusBar1 = &Find<TStatusBar>(L"StatusBar1");
   Panel1 = &Find<TPanel>(L"Panel1");
   AboutBox1 = &Find<TAboutBox>(L"AboutBox1");
@@ -54,6 +55,7 @@ void TForm1::FormDestroy() {
 void TForm1::Nouvellepartie1Click(TComponent*) {
   FBoard.Shuffle();
   TakeFocusFromTiles();
+  const TRedrawLock oneRepaint(Handle());
   ShowTiles();
   ShowMoveCount();
 }
@@ -73,6 +75,7 @@ void TForm1::SetConfiguration(const TGridConfiguration& values) {
 
 void TForm1::Configurer1Click(TComponent*) {
   if (!FConfigDialog || FConfigDialog->ShowModal() < TForm2::mrApply) return;
+  const TRedrawLock oneRepaint(Handle());
   FreeBoard();
   SetConfiguration(FConfigDialog->Values());
   BuildBoard();
@@ -81,6 +84,7 @@ void TForm1::Configurer1Click(TComponent*) {
 // Frees and builds rather than rearranging: the board comes back with a
 // fresh set of buttons and the window at its computed size.
 void TForm1::Rsoudre1Click(TComponent*) {
+  const TRedrawLock oneRepaint(Handle());
   FreeBoard();
   BuildBoard();
 }
@@ -136,31 +140,48 @@ void TForm1::BuildBoard() {
     FreeBoard();  // whatever was created goes with the board
     throw;
   }
-  FTileButtons.back().Button->SetVisible(false);  // the gap; its caption stays the number
-}
-
-void TForm1::CreateTileButton(std::int32_t n) {
-  const TTileBounds bounds = TileBounds(n, FBoard.Rows(), FBoard.Cols(), Panel1->Width(), Panel1->Height());
-  auto& button = Create<TButton>(*this);
-  FTileButtons.push_back({&button, n});
-  button.SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
-  button.SetText(DecimalText(n));
-  button.OnClick = [this](TComponent* sender) { Button1Click(sender); };
-  button.SetParent(this);
-  // New windows go below their siblings: keep the board area under the
-  // tiles, and the tiles in the order they were made.
+  // The board area stays under the tiles, where the mouse cannot reach it.
   Panel1->SendToBack();
 }
 
+namespace {
+
+// A tile: a push button whose only message, its click, reaches the window
+// through its parent; left out of the message handlers, it is made and
+// destroyed faster, which a whole board of them needs.
+class TTileButton : public TButton {
+ public:
+  using TButton::TButton;
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TButton::CreateParams(params);
+    params.Subclass = false;
+  }
+};
+
+}  // namespace
+
+void TForm1::CreateTileButton(std::int32_t n) {
+  const TTileBounds bounds = TileBounds(n, FBoard.Rows(), FBoard.Cols(), Panel1->Width(), Panel1->Height());
+  auto& button = Create<TTileButton>(*this);
+  FTileButtons.push_back({&button, n});
+  button.SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+  button.SetText(DecimalText(n));
+  button.SetVisible(n < FBoard.SlotCount());  // the gap's is made hidden; its caption stays the number
+  button.OnClick = [this](TComponent* sender) { Button1Click(sender); };
+  button.SetParent(this);
+}
+
 void TForm1::FreeBoard() {
-  for (const TTileButton& tile : FTileButtons) FreeComponent(tile.Button);
-  std::vector<TTileButton>().swap(FTileButtons);
+  for (const TTile& tile : FTileButtons) FreeComponent(tile.Button);
+  std::vector<TTile>().swap(FTileButtons);
   FBoard.Free();
 }
 
 void TForm1::ShowTiles() {
   for (std::int32_t n = 1; n <= FBoard.SlotCount(); ++n) {
-    TTileButton& tile = FTileButtons[static_cast<std::size_t>(n - 1)];
+    TTile& tile = FTileButtons[static_cast<std::size_t>(n - 1)];
     const std::int32_t number = FBoard.Slot(n).Tile;
     if (number != 0 && number != tile.Caption) {
       tile.Button->SetText(DecimalText(number));
@@ -174,7 +195,7 @@ void TForm1::ShowTiles() {
 // bears another number, and Space would move a tile the player never chose.
 void TForm1::TakeFocusFromTiles() {
   const HWND focus = GetFocus();
-  for (const TTileButton& tile : FTileButtons) {
+  for (const TTile& tile : FTileButtons) {
     if (tile.Button->Handle() == focus) {
       SetFocus();
       return;

@@ -54,7 +54,7 @@ class TForm1 : public TForm {
 
  private:
   // A tile button and the tile number its caption was last given.
-  struct TTileButton {
+  struct TTile {
     TButton* Button = nullptr;
     std::int32_t Caption = 0;
   };
@@ -69,6 +69,6 @@ class TForm1 : public TForm {
   void ShowMoveCount();
 
   TBoard FBoard;
-  std::vector<TTileButton> FTileButtons;  // slot n's at n - 1
+  std::vector<TTile> FTileButtons;  // slot n's at n - 1
   TForm2* FConfigDialog = nullptr;
 };

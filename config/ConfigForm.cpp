@@ -13,6 +13,8 @@ TForm2::TForm2(TComponent* owner, TConfigurationSource mainWindow)
     : TForm(owner), FMainWindow(std::move(mainWindow)) {}
 
 void TForm2::AfterConstruction() {
+  // The windows wait for the first showing: the dialog is made at start-up
+  // but may never be opened.
   LoadLayout(RESOURCE_NAME(RES_CONFIG_LAYOUT));
   SpinEdit1 = &Find<TSpinEdit>(L"SpinEdit1");
   SpinEdit2 = &Find<TSpinEdit>(L"SpinEdit2");

@@ -48,6 +48,19 @@ TMouseButton ButtonOf(UINT msg) {
 
 }  // namespace
 
+// ------------------------------------------------------------- TRedrawLock
+
+// Only for a shown window: turning redrawing back on shows a hidden one.
+TRedrawLock::TRedrawLock(HWND hwnd) : FWindow(hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr) {
+  if (FWindow) SendMessageW(FWindow, WM_SETREDRAW, FALSE, 0);
+}
+
+TRedrawLock::~TRedrawLock() {
+  if (!FWindow) return;
+  SendMessageW(FWindow, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(FWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 // ---------------------------------------------------------------- TControl
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
@@ -140,6 +153,16 @@ TWinControl* TWinControl::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<TWinControl*>(GetPropW(hwnd, kObjectProp)) : nullptr;
 }
 
+TWinControl* TWinControl::FindWindowed(HWND hwnd) const {
+  for (TControl* child : FControls) {
+    if (!child->IsWindowed()) continue;
+    auto* windowed = static_cast<TWinControl*>(child);
+    if (windowed->FHandle == hwnd) return windowed;
+    if (TWinControl* found = windowed->FindWindowed(hwnd)) return found;
+  }
+  return nullptr;
+}
+
 void TWinControl::CreateParams(TCreateParams& params) {
   params.Style = WS_CHILD | WS_CLIPSIBLINGS;
   if (Visible()) params.Style |= WS_VISIBLE;
@@ -176,9 +199,10 @@ void TWinControl::CreateHandle(const TCreateParams& params) {
                                          Left(), Top(), Width(), Height(), params.Parent, params.Menu, instance,
                                          nullptr)) {
     FHandle = hwnd;
-    SetPropW(hwnd, kObjectProp, this);
-    FSubclassed = SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-    if (!FSubclassed) DestroyHandle();  // a control we cannot hear would be a dead one
+    if (params.Subclass) {
+      FSubclassed = SetWindowSubclass(hwnd, SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+      if (!FSubclassed) DestroyHandle();  // a control we cannot hear would be a dead one
+    }
   }
   if (!FHandle) throw EUserError(IDS_ERROR_WINDOW, "the window could not be created");
 }
@@ -220,8 +244,8 @@ LRESULT TWinControl::Dispatch(const TMessage& m) {
 
 // The window is going: the object lets go of it.
 void TWinControl::Detach() {
-  RemovePropW(FHandle, kObjectProp);
   if (FSubclassed) RemoveWindowSubclass(FHandle, SubclassProc, 1);
+  else RemovePropW(FHandle, kObjectProp);
   FSubclassed = false;
   FHandle = nullptr;
   FMouseCapture = nullptr;
@@ -261,7 +285,7 @@ LRESULT TWinControl::WndProc(const TMessage& m) {
 }
 
 LRESULT TWinControl::WMCommand(const TMessage& m) {
-  if (TWinControl* child = FromHandle(reinterpret_cast<HWND>(m.LParam)))
+  if (TWinControl* child = m.LParam ? FindWindowed(reinterpret_cast<HWND>(m.LParam)) : nullptr)
     if (child->CommandNotify(HIWORD(m.WParam))) return 0;
   return DefaultHandler(m);
 }
@@ -418,8 +442,9 @@ void TWinControl::SetParent(TWinControl* parent) {
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+  const bool same = left == Left() && top == Top() && width == Width() && height == Height();
   StoreBounds(left, top, width, height);
-  if (FHandle) SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (FHandle && !same) SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWinControl::SetVisible(bool visible) {
@@ -496,7 +521,8 @@ bool TWinControl::ReadProperty(const std::string& name, const layout::Value& val
 }
 
 void TWinControl::AlignControls() {
-  if (!FHandle) return;
+  if (!FHandle || std::none_of(FControls.begin(), FControls.end(), [](TControl* c) { return c->Align() != TAlign::None; }))
+    return;
   RECT area;
   GetClientRect(FHandle, &area);
   for (TAlign pass : {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign::Right, TAlign::Client}) {

@@ -61,12 +61,6 @@ void TForm::LoadLayoutText(std::string_view text) {
     if (!FMenu) throw layout::ParseError(root.line, "no main menu named " + FMenuName);
   }
   FLoading = false;
-  HandleNeeded();
-  if (FClientWidth >= 0 || FClientHeight >= 0) {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    SetClientSize(FClientWidth >= 0 ? FClientWidth : client.right, FClientHeight >= 0 ? FClientHeight : client.bottom);
-  }
   Loaded();
 }
 
@@ -144,6 +138,11 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::CreateWnd() {
+  if (FClientWidth >= 0 || FClientHeight >= 0) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    SetClientSize(FClientWidth >= 0 ? FClientWidth : client.right, FClientHeight >= 0 ? FClientHeight : client.bottom);
+  }
   // Every window of the program but its dialog boxes shows the program's icon.
   const wchar_t* icon = Application().IconName();
   if (!icon || FBorderStyle == TBorderStyle::Dialog) return;

@@ -35,8 +35,9 @@ class TForm : public TWinControl {
     return form;
   }
 
-  // Reads a layout (an RCDATA resource, or its text) and creates the window
-  // hidden. Forms of the program call it from AfterConstruction, then bind
+  // Reads a layout (an RCDATA resource, or its text): the components, without
+  // windows yet; HandleNeeded, or the first showing, makes them, hidden until
+  // shown. Forms of the program call it from AfterConstruction, then bind
   // their components, attach their handlers and run their creation handler.
   void LoadLayout(const wchar_t* resourceName);
   void LoadLayoutText(std::string_view text);

@@ -111,6 +111,7 @@ TEST(ApplicationErrors, ClosingAModalFormGivesCancel) {
   main.Show();
   TForm dialog(nullptr);
   dialog.LoadLayoutText("object D: TForm\n Width = 150\n Height = 100\n Caption = \"Dialogue\"\nend\n");
+  dialog.HandleNeeded();
   PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(dialog.ShowModal(), mrCancel);
   EXPECT_FALSE(IsWindowVisible(dialog.Handle()));

@@ -74,7 +74,8 @@ class ConfigFormTest : public testing::Test {
 };
 
 TEST_F(ConfigFormTest, LayoutAsStored) {
-  HWND dialog = form2->Handle();
+  EXPECT_EQ(form2->Handle(), nullptr) << "no windows before the first showing";
+  HWND dialog = form2->HandleNeeded();
   EXPECT_EQ(WindowText(dialog), L"Configuration");
   EXPECT_FALSE(IsWindowVisible(dialog));
   const SIZE outer = OuterSize(dialog);

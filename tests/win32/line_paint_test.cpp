@@ -22,6 +22,7 @@ class LinePaintTest : public testing::Test {
  protected:
   void SetUp() override {
     form.LoadLayoutText("object F: TForm\n ClientWidth = 400\n ClientHeight = 300\nend\n");
+    form.HandleNeeded();
     line = &TComponent::Create<TLine>(form);
     line->SetBounds(kLeft, kTop, line->Width(), line->Height());
     line->SetParent(&form);
