@@ -280,6 +280,15 @@ TEST(LayoutLimits, NestingIsCappedWithoutExhaustingTheStack) {
   EXPECT_NO_THROW(Parse(NestedLists(layout::kMaxDepth)));
   ExpectError(NestedLists(layout::kMaxDepth + 1), 2, "lists nested more than");
 
+  // As many properties or objects in one object as a window could need, and
+  // not one more: a repeat is looked for among them one by one.
+  std::string wide, crowded;
+  for (std::size_t i = 0; i < layout::kMaxEntries; ++i) wide += "P" + std::to_string(i) + " = 1\n";
+  EXPECT_EQ(Parse(Wrap(wide)).properties.size(), layout::kMaxEntries);
+  ExpectError(Wrap(wide + "Q = 1"), static_cast<int>(layout::kMaxEntries) + 2, "too many properties");
+  for (std::size_t i = 0; i <= layout::kMaxEntries; ++i) crowded += "object O" + std::to_string(i) + ": T end\n";
+  EXPECT_THROW(Parse(Wrap(crowded)), ParseError);
+
   // Far beyond the cap: refused quickly, not by running out of stack.
   EXPECT_THROW(Parse(NestedObjects(200000)), ParseError);
   EXPECT_THROW(Parse(Wrap("V = " + std::string(200000, '['))), ParseError);

@@ -7,7 +7,6 @@
 #include <climits>
 #include <cstddef>
 #include <optional>
-#include <unordered_map>
 #include <utility>
 
 namespace layout {
@@ -322,8 +321,6 @@ class Parser {
     if (colon.type != TokenType::Colon) throw ParseError(colon.line, "expected ':'");
     node.className = PlainIdentifier("a class name");
 
-    std::unordered_map<std::string, int> propertyLines;
-    std::unordered_map<std::string, int> childLines;
     for (;;) {
       Token t = tokens_.Next();
       if (t.type == TokenType::Eof) {
@@ -337,21 +334,20 @@ class Parser {
       if (t.text == "object") {
         // The reference stays valid: the recursion only touches the child's
         // own vectors, never node.children.
+        if (node.children.size() >= kMaxEntries) throw ParseError(t.line, "too many objects in one object");
         Node& child = node.children.emplace_back();
         Object(child, t.line, depth + 1);
-        const auto [seen, isNewChild] = childLines.emplace(child.name, child.line);
-        if (!isNewChild) {
-          throw ParseError(child.line, "'" + node.name + "' already has an object named '" +
-                                           child.name + "' (line " +
-                                           std::to_string(seen->second) + ")");
-        }
+        for (std::size_t i = 0; i + 1 < node.children.size(); ++i)
+          if (node.children[i].name == child.name)
+            throw ParseError(child.line, "'" + node.name + "' already has an object named '" + child.name +
+                                             "' (line " + std::to_string(node.children[i].line) + ")");
         continue;
       }
-      const auto [first, isNewProperty] = propertyLines.emplace(t.text, t.line);
-      if (!isNewProperty) {
-        throw ParseError(t.line, "property '" + t.text + "' is set twice (first at line " +
-                                     std::to_string(first->second) + ")");
-      }
+      if (node.properties.size() >= kMaxEntries) throw ParseError(t.line, "too many properties in one object");
+      for (const Property& first : node.properties)
+        if (first.name == t.text)
+          throw ParseError(t.line, "property '" + t.text + "' is set twice (first at line " +
+                                       std::to_string(first.line) + ")");
       const Token equals = tokens_.Next();
       if (equals.type != TokenType::Equals) {
         throw ParseError(equals.line, "expected '=' after '" + t.text + "'");

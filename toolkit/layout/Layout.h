@@ -25,7 +25,8 @@
 //   (`Font.Name`), written without spaces. `object` and `end` are keywords and
 //   cannot be used as names or as identifier values.
 // - The children of one object have distinct names, and a property is set at
-//   most once in one object; a repeat is an error, not an override.
+//   most once in one object; a repeat is an error, not an override. An object
+//   holds at most kMaxEntries properties and as many children.
 // - Values:
 //     integer     optional sign, decimal digits; any value of std::int64_t.
 //     string      "..." holding UTF-8 on one line (no control characters
@@ -55,6 +56,10 @@ namespace layout {
 
 // Deepest nesting of objects, and separately of lists, that a layout may use.
 inline constexpr int kMaxDepth = 64;
+// Most properties, and separately child objects, that one object may hold:
+// far more than a window needs, few enough to check names for repeats one by
+// one.
+inline constexpr std::size_t kMaxEntries = 1000;
 
 class ParseError : public std::exception {
  public:
