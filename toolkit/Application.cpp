@@ -40,7 +40,8 @@ void TApplication::FormDestroyed(TForm& form) {
 bool TApplication::IsNavigationMessage(MSG& msg) {
   if (!msg.hwnd) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  if (!dynamic_cast<TForm*>(TWinControl::FromHandle(root))) return false;
+  TWinControl* control = TWinControl::FromHandle(root);
+  if (!control || !control->IsForm()) return false;
   return IsDialogMessageW(root, &msg) != FALSE;
 }
 

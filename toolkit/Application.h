@@ -4,15 +4,16 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
+
+#include "Event.h"
 
 class TForm;
 
 class TApplication {
  public:
-  using BeepHook = std::function<void(UINT type)>;
-  using ErrorLog = std::function<void(const std::string& detail)>;
+  using BeepHook = TEvent<void(UINT type)>;
+  using ErrorLog = TEvent<void(const std::string& detail)>;
 
   // One application object per process; it must outlive every window.
   TApplication();

@@ -7,7 +7,7 @@
 
 enum class TButtonState { Up, Down };
 
-using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, UINT keys, int x, int y)>;
+using TMouseEvent = TEvent<void(TComponent* sender, TMouseButton button, UINT keys, int x, int y)>;
 
 class TSpeedButton : public TGraphicControl {
  public:

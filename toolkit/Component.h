@@ -28,9 +28,17 @@ class TComponent {
   static T& Create(TComponent& owner, Args&&... args) {
     auto object = std::make_unique<T>(&owner, std::forward<Args>(args)...);
     T& result = *object;
+    result.FClass = &kClassTag<T>;
     owner.Adopt(std::move(object));
     return result;
   }
+
+  // Made by Create<T> with exactly this T (the program has no RTTI).
+  template <class T>
+  bool Is() const { return FClass == &kClassTag<T>; }
+  // The control or windowed control this component is, or null.
+  virtual class TControl* AsControl() { return nullptr; }
+  virtual class TWinControl* AsWinControl() { return nullptr; }
 
   // Destroys a component this one owns, before the owner's own end.
   void FreeComponent(TComponent* component);
@@ -60,6 +68,11 @@ class TComponent {
  private:
   void Adopt(std::unique_ptr<TComponent> component);
 
+  // One address per class: what Create<T> made, for Is<T>.
+  template <class T>
+  static constexpr char kClassTag = 0;
+
+  const char* FClass = nullptr;
   TComponent* FOwner;
   std::wstring FName;
   std::vector<std::unique_ptr<TComponent>> FComponents;
@@ -72,7 +85,7 @@ class TComponent {
 #include "ToolkitTexts.h"
 template <class T>
 T& TComponent::Find(std::wstring_view name) const {
-  auto* found = dynamic_cast<T*>(FindComponent(name));
-  if (!found) throw EUserError(IDS_ERROR_RESOURCES, "component missing from the layout: " + Narrow(name));
-  return *found;
+  TComponent* found = FindComponent(name);
+  if (!found || !found->Is<T>()) throw EUserError(IDS_ERROR_RESOURCES, "component missing from the layout: " + Narrow(name));
+  return static_cast<T&>(*found);
 }

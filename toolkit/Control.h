@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Component.h"
+#include "Event.h"
 #include "Graphics.h"
 
 class TWinControl;
@@ -18,12 +18,13 @@ class TForm;
 enum class TAlign { None, Top, Bottom, Left, Right, Client };
 enum class TMouseButton { Left, Right, Middle };
 
-using TNotifyEvent = std::function<void(TComponent* sender)>;
+using TNotifyEvent = TEvent<void(TComponent* sender)>;
 
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
   ~TControl() override;
+  TControl* AsControl() override { return this; }
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
@@ -133,6 +134,8 @@ class TWinControl : public TControl {
   ~TWinControl() override;
 
   bool IsWindowed() const override { return true; }
+  TWinControl* AsWinControl() override { return this; }
+  virtual bool IsForm() const { return false; }
   HWND Handle() const { return FHandle; }
   // Creates the window (and those of the windowed children) if needed.
   HWND HandleNeeded();

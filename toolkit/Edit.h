@@ -17,8 +17,8 @@ class TCustomEdit : public TWinControl {
   void SelectAll();
 
   TNotifyEvent OnChange;
-  std::function<void(TComponent* sender, WORD& key, UINT shift)> OnKeyDown;
-  std::function<void(TComponent* sender, wchar_t& key)> OnKeyPress;
+  TEvent<void(TComponent* sender, WORD& key, UINT shift)> OnKeyDown;
+  TEvent<void(TComponent* sender, wchar_t& key)> OnKeyPress;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 

@@ -57,7 +57,8 @@ void TForm::LoadLayoutText(std::string_view text) {
       throw layout::ParseError(property.line, "unknown property " + property.name);
   LoadChildren(root, *this, *this);
   if (!FMenuName.empty()) {
-    FMenu = dynamic_cast<TMainMenu*>(FindComponent(Widen(FMenuName)));
+    TComponent* menu = FindComponent(Widen(FMenuName));
+    FMenu = menu && menu->Is<TMainMenu>() ? static_cast<TMainMenu*>(menu) : nullptr;
     if (!FMenu) throw layout::ParseError(root.line, "no main menu named " + FMenuName);
   }
   FLoading = false;
@@ -76,10 +77,10 @@ void TForm::LoadChildren(const layout::Node& node, TComponent& parentComponent, 
     TComponent* component = parentComponent.CreateChild(child);
     if (!component) component = CreateComponent(child.className);
     if (!component) throw layout::ParseError(child.line, "unknown component class " + child.className);
-    auto* control = dynamic_cast<TControl*>(component);
+    TControl* control = component->AsControl();
     ReadComponent(*component, child);
     if (control) control->SetParent(&parentControl);
-    auto* windowed = dynamic_cast<TWinControl*>(component);
+    TWinControl* windowed = component->AsWinControl();
     LoadChildren(child, *component, windowed ? *windowed : parentControl);
     component->Loaded();
   }

@@ -24,6 +24,7 @@ class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner);
   ~TForm() override;
+  bool IsForm() const override { return true; }
 
   // Creates a form of class T and builds it: its layout is read, its
   // components bound and its creation handler run once the object is whole,

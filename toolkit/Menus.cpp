@@ -1,6 +1,5 @@
 #include "Menus.h"
 
-#include <functional>
 
 #include "Layout.h"
 #include "LayoutValues.h"
@@ -17,7 +16,7 @@ TMenuItem& CreateItem(TComponent& form, const layout::Node& node) {
   return TComponent::Create<TMenuItem>(form);
 }
 
-void ForEachItem(const std::vector<TMenuItem*>& items, const std::function<void(TMenuItem&)>& f) {
+void ForEachItem(const std::vector<TMenuItem*>& items, const TEvent<void(TMenuItem&)>& f) {
   for (TMenuItem* item : items) {
     f(*item);
     ForEachItem(item->Items(), f);

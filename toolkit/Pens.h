@@ -5,9 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
+#include "Event.h"
 #include "Graphics.h"
 
 namespace layout {
@@ -38,7 +38,7 @@ class TGraphicsObject {
   TGraphicsObject(const TGraphicsObject&) = delete;
   TGraphicsObject& operator=(const TGraphicsObject&) = delete;
 
-  std::function<void()> OnChange;
+  TEvent<void()> OnChange;
 
  protected:
   template <class T>

@@ -9,11 +9,6 @@ namespace {
 constexpr int kRuleWidth = 80;
 constexpr std::string_view kParameterSeparator = " | ";
 
-std::string ArgText(const TReportArg& arg) {
-  if (const auto* text = std::get_if<std::string>(&arg)) return *text;
-  return std::to_string(std::get<long long>(arg));
-}
-
 // Values in the report stand after a tab, so they line up past the labels.
 std::string Tabbed(std::string_view value) {
   std::string out(1, '\t');
@@ -46,7 +41,7 @@ std::string FormatReportLine(std::string_view format, const std::vector<TReportA
     if (spec == '%')
       out += '%';
     else if (next < args.size())
-      out += ArgText(args[next++]);
+      out += args[next++];
   }
   return out;
 }
@@ -80,8 +75,8 @@ std::vector<TReportLine> DebugReportLines(const THelpEnvironment& environment, c
       {"!Filename:             %s", {Tabbed(environment.ReportPath())}},
       {"!Date:                 %s", {Tabbed(context.DateTime)}},
       {"!Operating System:      %s %d.%d.%d",
-       {Tabbed(os.PlatformId == 2 ? "Windows NT" : "Windows"), static_cast<long long>(os.Major),
-        static_cast<long long>(os.Minor), static_cast<long long>(build)}},
+       {Tabbed(os.PlatformId == 2 ? "Windows NT" : "Windows"), std::to_string(os.Major), std::to_string(os.Minor),
+        std::to_string(build)}},
       {"!SysLocale.DefaultLCID: %s", {Tabbed(LocaleIdText(lcid))}},
       {"!SysLocale.PriLangID:   %s", {Tabbed(LocaleIdText(lcid & 0x3FF))}},
       {"!SysLocale.SubLangID:   %s", {Tabbed(LocaleIdText((lcid & 0xFFFF) >> 10))}},

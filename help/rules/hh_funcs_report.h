@@ -6,13 +6,13 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "hh_funcs_environment.h"
 
-// A value for the formatter: %s takes text, %d an integer.
-using TReportArg = std::variant<std::string, long long>;
+// A value for the formatter, as text: %s and %d both take the next one (the
+// caller writes numbers in decimal).
+using TReportArg = std::string;
 
 // Replaces each %s and %d of format by the next value, %% by '%'. Values are
 // inserted as they are, never read as formats themselves.

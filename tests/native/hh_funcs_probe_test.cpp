@@ -199,7 +199,7 @@ TEST(HhFuncsProbe, ALineThatCannotBeWrittenIsDroppedAndTheNextOneTriesAgain) {
 
 TEST(HhFuncsProbe, WriteReportLineAppendsWithATimeOnlyOnUnmarkedLines) {
   THhFuncsFakePlatform platform;
-  WriteReportLine(platform, kReport, "note %s %d", {std::string("a"), 7LL});
+  WriteReportLine(platform, kReport, "note %s %d", {"a", "7"});
   WriteReportLine(platform, kReport, "-", {});
   EXPECT_EQ(platform.Report(kReport), "note a 7   21:52:07\r\n" + std::string(79, '-') + "\r\n");
 }

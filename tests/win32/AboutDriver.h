@@ -44,13 +44,18 @@ class TAboutDriver {
   // Window enumeration callbacks: the platform's calling convention, which a
   // lambda does not have on i686.
   static BOOL CALLBACK FindShown(HWND hwnd, LPARAM data) {
-    auto* dialog = dynamic_cast<TFAbout*>(TWinControl::FromHandle(hwnd));
+    TFAbout* dialog = AboutForm(hwnd);
     if (dialog && IsWindowVisible(hwnd)) *reinterpret_cast<TFAbout**>(data) = dialog;
     return TRUE;
   }
   static BOOL CALLBACK FindAny(HWND hwnd, LPARAM data) {
-    if (dynamic_cast<TFAbout*>(TWinControl::FromHandle(hwnd))) *reinterpret_cast<bool*>(data) = true;
+    if (AboutForm(hwnd)) *reinterpret_cast<bool*>(data) = true;
     return TRUE;
+  }
+  // The About box behind a top-level window, known by its layout's name.
+  static TFAbout* AboutForm(HWND hwnd) {
+    TWinControl* control = TWinControl::FromHandle(hwnd);
+    return control && control->IsForm() && control->Name() == L"FAbout" ? static_cast<TFAbout*>(control) : nullptr;
   }
 
   static TAboutDriver*& Current() {
