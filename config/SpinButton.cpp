@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "SpinRules.h"
+#include "Texts.h"
 #include "resource.h"
 
 // ------------------------------------------------------- TTimerSpeedButton
@@ -54,6 +55,8 @@ void TTimerSpeedButton::Paint(HDC dc) const {
 
 TSpinButton::TSpinButton(TComponent* owner) : TWinControl(owner) {
   StoreBounds(0, 0, 20, 25);
+  // Never painted: the name that screen readers give the arrow pair.
+  SetText(LoadText(IDS_SPIN_ARROWS));
   FUpArrow = CreateArrow();
   FDownArrow = CreateArrow();
   SetUpGlyph(nullptr);

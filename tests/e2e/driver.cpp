@@ -23,6 +23,8 @@
 //   driver arrows TITLE EXE            -> one line per spin field, from the top: "up down",
 //                                         each "ok" when the screen shows that arrow's glyph
 //                                         (the SPINUP / SPINDOWN bitmaps of EXE), else "missing"
+//   driver accessible TITLE            -> the window's tree as a screen reader reads it,
+//                                         one "depth|role|name|states|class" line per object
 //   driver msgbox MS                   -> waits for a shown message box (class #32770), prints
 //                                         "caption=", "text=" for each text, "button=TEXT x y"
 //                                         for each button, "icon=none|information|warning|
@@ -41,6 +43,8 @@
 #include <string>
 #include <type_traits>
 #include <vector>
+
+#include "accessible.h"
 
 namespace {
 
@@ -526,6 +530,7 @@ int wmain(int argc, wchar_t** argv) {
     return fields.empty() ? 1 : 0;
   }
   if (command == L"arrows" && argc == 4) return Arrows(FindTop(title), argv[3]);
+  if (command == L"accessible") return PrintAccessibleTree(FindTop(title));
   if (command == L"msgbox") return WaitMessageBox(static_cast<DWORD>(_wtoi(argv[2])));
   return 2;
 }
