@@ -97,7 +97,11 @@ void TForm1::Rubriquesdelaide1Click(TComponent*) {
     return;
   }
   // The viewer belongs to the desktop, so it stays usable beside the game.
-  htmlHelp(GetDesktopWindow(), HelpFilePath().c_str(), HH_DISPLAY_TOPIC, 0);
+  // An engine that opens no viewer says nothing itself: the player is told.
+  const std::string path = HelpFilePath();
+  if (path.empty() || !htmlHelp(GetDesktopWindow(), path.c_str(), HH_DISPLAY_TOPIC, 0))
+    Application().ShowMessageBox(Handle(), LoadText(IDS_HELP_FILE_NOT_SHOWN), Application().Title(),
+                                 MB_OK | MB_ICONINFORMATION);
 }
 
 void TForm1::Aproposde1Click(TComponent*) { AboutBox1->Execute(); }
