@@ -27,9 +27,9 @@
 //                                         "caption=", "text=" for each text, "button=TEXT x y"
 //                                         for each button, "icon=none|information|warning|
 //                                         error|question|other" from the icon's pixels
-//   driver exit-time TITLE MS          -> waits (MS at most) for the window, then for it to
-//                                         close or hide, then for its process to end:
-//                                         "MS_AFTER_CLOSE EXIT_CODE", or "timeout"
+//   driver exit-time TITLE MS          -> waits (MS at most) for the window, then for its
+//                                         process to end: "MS EXIT_CODE", MS from the last
+//                                         moment the window was shown, or "timeout"
 //   driver hooked EXE HOOK_DLL MS      -> starts EXE with the window-creation hook RefuseWindow
 //                                         of HOOK_DLL set on its thread, waits (MS at most) for
 //                                         its end: "exit CODE cpu MS elapsed MS", or "timeout"
@@ -457,6 +457,10 @@ DWORD CpuMilliseconds(HANDLE process) {
   return static_cast<DWORD>((ticks(kernel) + ticks(user)) / 10000);
 }
 
+// Times from the last moment the window was shown to the end of its process.
+// Shown, not merely alive: the window hides as it closes, and a window
+// briefly hidden (a board rebuilt without redrawing) counts as long as it
+// comes back.
 int ExitTime(const wchar_t* title, DWORD ms) {
   const DWORD end = GetTickCount() + ms;
   HWND window = WaitShown(nullptr, title, ms);
@@ -464,21 +468,17 @@ int ExitTime(const wchar_t* title, DWORD ms) {
   if (!window || !GetWindowThreadProcessId(window, &pid)) return 1;
   const Process process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
   if (!process) return 1;
-  while (IsWindow(window) && IsWindowVisible(window)) {
+  DWORD lastShown = GetTickCount();
+  while (WaitForSingleObject(process.get(), 10) == WAIT_TIMEOUT) {
     if (Expired(end)) {
       std::printf("timeout\n");
       return 1;
     }
-    Sleep(10);
-  }
-  const DWORD closed = GetTickCount();
-  if (WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) {
-    std::printf("timeout\n");
-    return 1;
+    if (IsWindow(window) && IsWindowVisible(window)) lastShown = GetTickCount();
   }
   DWORD code = 0;
   GetExitCodeProcess(process.get(), &code);
-  std::printf("%lu %lu\n", GetTickCount() - closed, code);
+  std::printf("%lu %lu\n", GetTickCount() - lastShown, code);
   return 0;
 }
 

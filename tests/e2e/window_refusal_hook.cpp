@@ -2,7 +2,8 @@
 // loads this library into Brelix and refuses, as it does when it runs out of
 // window handles or memory, the creation of the one window that
 // BRELIX_REFUSE_WINDOW names: "main", the main window (the program's first
-// top-level window of its own class), or "tile", the tile captioned 13.
+// top-level window of its own class), "tile", the tile captioned 13, or
+// "tile-again", that tile from its second creation on (once the game runs).
 
 #include <windows.h>
 
@@ -26,8 +27,10 @@ bool Refused(const CREATESTRUCTW& window) {
   wchar_t what[16] = {};
   GetEnvironmentVariableW(L"BRELIX_REFUSE_WINDOW", what, 16);
   if (wcscmp(what, L"main") == 0) return !window.hwndParent && OfClass(window.lpszClass, L"BrelixWindow");
-  if (wcscmp(what, L"tile") == 0) return OfClass(window.lpszClass, L"Button") && Named(window.lpszName, L"13");
-  return false;
+  const bool tile = OfClass(window.lpszClass, L"Button") && Named(window.lpszName, L"13");
+  if (wcscmp(what, L"tile") == 0) return tile;
+  static int tilesMade = 0;
+  return wcscmp(what, L"tile-again") == 0 && tile && ++tilesMade > 1;
 }
 
 }  // namespace

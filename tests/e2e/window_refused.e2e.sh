@@ -4,6 +4,8 @@
 # hook set on Brelix's thread from outside refuses that one window. The
 # player gets a French error box; after « OK » the program ends within a
 # second with a non-zero exit code, and it never spins the processor meanwhile.
+# A tile refused later, when « Résoudre la grille » builds the board anew,
+# gets the same box, and the game goes on until the player quits.
 source "$(dirname "$0")/lib.sh"
 
 HOOK=$(windows_path "$(dirname "$DRIVER")/brelix_window_refusal_hook.dll")
@@ -29,4 +31,18 @@ for what in main tile; do
   check "$what: processor time ${cpu:-?} ms of ${elapsed:-?} ms" "yes" \
     "$([ -n "${elapsed:-}" ] && [ "$((cpu * 2))" -lt "$elapsed" ] && echo yes || echo no)"
 done
+
+rm -f "$RESULT"
+BRELIX_REFUSE_WINDOW=tile-again drive hooked "$EXE" "$HOOK" 60000 >"$RESULT" &
+launcher=$!
+wait_main_window
+menu_command o r
+read_msgbox
+check_msgbox "$TITLE" "$MESSAGE" "OK" "error"
+close_msgbox OK
+check "the game goes on" "0" "$(drive wait-window "$TITLE" 1000 >/dev/null; echo $?)"
+quit_from_menu
+BRELIX_PID=$launcher check_clean_exit  # the launcher's end, and the program's within 1 s of its window
+read -r _ code _ <"$RESULT"
+check "tile-again: exit code" "0" "${code:-none}"
 finish

@@ -86,13 +86,7 @@ TEST_F(HelpActionsTest, WithoutAnEngineTheHelpCommandSaysSoAndCallsNothing) {
 TEST_F(HelpActionsTest, EveryBrokenRegistrationStartsTheGameAndTheHelpCommandSaysWhatIsWrong) {
   TScratchDirectory scratch("brelix_broken_registration");
   const std::string notALibrary = scratch.Path() + "hhctrl.ocx";
-  {
-    HANDLE file = CreateFileA(notALibrary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, "MZ, but no library", 18, &written, nullptr);
-    CloseHandle(file);
-  }
+  ASSERT_TRUE(WriteTextFile(notALibrary, "MZ, but no library"));
   const std::string stub = StubEngine();
   const std::string longPath = "C:\\" + std::string(996, 'a') + ".ocx";
   ASSERT_EQ(longPath.size(), 1003u);
