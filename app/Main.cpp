@@ -16,9 +16,10 @@ namespace {
 // A library that Windows or the help engine loads by name must never come
 // from the program's folder or the current folder, where anyone may have put
 // a file of that name: only the system folder is searched. The calls are
-// looked up, since Windows XP lacks the first (Windows 7 and Vista have it
-// with an update) and XP before its first service pack lacks both; there the
-// program's folder stays first in the search, which nothing can change.
+// looked up: Windows before 8 has the first only with an update (Vista, 7);
+// there the second at least takes the current folder out of the search (the
+// program's folder stays in it, which nothing else can change), and Windows
+// XP before its first service pack has neither.
 void SearchLibrariesInSystemFolderOnly() {
   const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   if (!kernel) return;
