@@ -11,7 +11,33 @@
 #include "resource.h"
 #include "version.h"
 
+namespace {
+
+// A library that Windows or the help engine loads by name must never come
+// from the program's folder or the current folder, where anyone may have put
+// a file of that name: only the system folder is searched. The calls are
+// looked up: Windows before 8 has the first only with an update (Vista, 7);
+// there the second at least takes the current folder out of the search (the
+// program's folder stays in it, which nothing else can change), and Windows
+// XP before its first service pack has neither.
+void SearchLibrariesInSystemFolderOnly() {
+  const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  if (!kernel) return;
+  using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
+  using TSetDllDirectoryW = BOOL(WINAPI*)(LPCWSTR);
+  const auto setDefault = reinterpret_cast<TSetDefaultDllDirectories>(
+      reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+  if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+  // Takes the current folder out of the search.
+  const auto setDirectory =
+      reinterpret_cast<TSetDllDirectoryW>(reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDllDirectoryW")));
+  if (setDirectory) setDirectory(L"");
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  SearchLibrariesInSystemFolderOnly();
   // Modules initialise in order and finalise in reverse, after the windows:
   // the toolkit, then the help layer.
   TApplication application;

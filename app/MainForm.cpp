@@ -97,7 +97,9 @@ void TForm1::Rubriquesdelaide1Click(TComponent*) {
     return;
   }
   // The viewer belongs to the desktop, so it stays usable beside the game.
-  htmlHelp(GetDesktopWindow(), HelpFilePath().c_str(), HH_DISPLAY_TOPIC, 0);
+  // The engine itself tells the player about a help file it cannot open.
+  const std::string path = HelpFilePath();
+  if (!path.empty()) htmlHelp(GetDesktopWindow(), path.c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
 void TForm1::Aproposde1Click(TComponent*) { AboutBox1->Execute(); }

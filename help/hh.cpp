@@ -14,7 +14,7 @@ namespace {
 // In-process server of the HTML Help control class: its default value names
 // the engine library.
 constexpr char kEngineKey[] = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
-constexpr char kHelpFileName[] = "Brelix.chm";
+constexpr wchar_t kHelpFileName[] = L"Brelix.chm";
 
 struct TRegKeyCloser {
   void operator()(HKEY key) const { RegCloseKey(key); }
@@ -92,16 +92,24 @@ std::wstring ExecutablePath() {
 }
 
 // Text in the ANSI code page; a character it lacks becomes "?", never a
-// look-alike that could name another file.
-std::string ToAnsi(const std::wstring& text) {
+// look-alike that could name another file. `exact` tells whether every
+// character was there.
+std::string ToAnsi(const std::wstring& text, bool* exact = nullptr) {
+  if (exact) *exact = true;
   if (text.empty()) return {};
+  BOOL lossy = FALSE;
   const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
                                          nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), out.data(), length,
-                      nullptr, nullptr);
+                      nullptr, exact ? &lossy : nullptr);
+  if (exact) *exact = !lossy;
   return out;
 }
+
+// A path the engine can open: in the ANSI code page and shorter than
+// MAX_PATH, which its ANSI entry cannot go beyond.
+bool EngineCanOpen(const std::string& path, bool exact) { return exact && !path.empty() && path.size() < MAX_PATH; }
 
 }  // namespace
 
@@ -143,9 +151,20 @@ THtmlHelpW HtmlHelpW() { return theEngine.HtmlHelpW; }
 THtmlHelpA HtmlHelp() { return theEngine.HtmlHelp; }
 
 std::string HelpFilePath() {
-  std::wstring directory = ExecutablePath();
-  directory.erase(directory.find_last_of(L'\\') + 1);  // keeps the backslash; all of it if none
-  return ToAnsi(directory) + kHelpFileName;
+  std::wstring path = ExecutablePath();
+  path.erase(path.find_last_of(L'\\') + 1);  // keeps the backslash; all of it if none
+  path += kHelpFileName;
+  bool exact = false;
+  std::string ansi = ToAnsi(path, &exact);
+  if (EngineCanOpen(ansi, exact)) return ansi;
+  // A folder named outside the ANSI code page, or too deep: the file's short
+  // name is made of ANSI characters and much shorter.
+  std::wstring shortPath(MAX_PATH, L'\0');
+  const DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  shortPath.resize(length);
+  ansi = ToAnsi(shortPath, &exact);
+  return EngineCanOpen(ansi, exact) ? ansi : std::string();
 }
 
 THelpEngineUnit::THelpEngineUnit() {

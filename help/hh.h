@@ -35,7 +35,9 @@ THtmlHelpW HtmlHelpW();
 // The entry callers use: the engine's ANSI entry.
 THtmlHelpA HtmlHelp();
 
-// "Brelix.chm" in the executable's directory, as an ANSI path for HtmlHelp.
+// "Brelix.chm" in the executable's directory, as an ANSI path for HtmlHelp
+// (its short form where the full one is not ANSI text or too long), or empty
+// text when there is no path the engine can open.
 std::string HelpFilePath();
 
 // The help layer's engine step of start-up and shutdown: loads the engine when

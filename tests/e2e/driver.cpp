@@ -29,6 +29,12 @@
 //                                         "caption=", "text=" for each text, "button=TEXT x y"
 //                                         for each button, "icon=none|information|warning|
 //                                         error|question|other" from the icon's pixels
+//   driver exit-time TITLE MS          -> waits (MS at most) for the window, then for its
+//                                         process to end: "MS EXIT_CODE", MS from the last
+//                                         moment the window was shown, or "timeout"
+//   driver hooked EXE HOOK_DLL MS      -> starts EXE with the window-creation hook RefuseWindow
+//                                         of HOOK_DLL set on its thread, waits (MS at most) for
+//                                         its end: "exit CODE cpu MS elapsed MS", or "timeout"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -443,6 +449,76 @@ int Arrows(HWND window, const wchar_t* exe) {
   return 0;
 }
 
+// ------------------------------------------------------------ processes
+
+using Process = Handle<HANDLE, CloseHandle>;
+
+// User and kernel time the process has used so far.
+DWORD CpuMilliseconds(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+  const auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  return static_cast<DWORD>((ticks(kernel) + ticks(user)) / 10000);
+}
+
+// Times from the last moment the window was shown to the end of its process.
+// Shown, not merely alive: the window hides as it closes, and a window
+// briefly hidden (a board rebuilt without redrawing) counts as long as it
+// comes back.
+int ExitTime(const wchar_t* title, DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  HWND window = WaitShown(nullptr, title, ms);
+  DWORD pid = 0;
+  if (!window || !GetWindowThreadProcessId(window, &pid)) return 1;
+  const Process process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+  if (!process) return 1;
+  DWORD lastShown = GetTickCount();
+  while (WaitForSingleObject(process.get(), 10) == WAIT_TIMEOUT) {
+    if (Expired(end)) {
+      std::printf("timeout\n");
+      return 1;
+    }
+    if (IsWindow(window) && IsWindowVisible(window)) lastShown = GetTickCount();
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process.get(), &code);
+  std::printf("%lu %lu\n", GetTickCount() - lastShown, code);
+  return 0;
+}
+
+int Hooked(const wchar_t* exe, const wchar_t* hookLibrary, DWORD ms) {
+  const Module hook(LoadLibraryW(hookLibrary));
+  const auto proc = hook ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void (*)()>(GetProcAddress(hook.get(), "RefuseWindow")))
+                         : nullptr;
+  if (!proc) return 1;
+  std::wstring commandLine = L"\"" + std::wstring(exe) + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                      &started))
+    return 1;
+  const Process process(started.hProcess), thread(started.hThread);
+  const DWORD start = GetTickCount();
+  HHOOK hooked = SetWindowsHookExW(WH_CBT, proc, hook.get(), started.dwThreadId);
+  ResumeThread(thread.get());
+  if (!hooked) {
+    TerminateProcess(process.get(), 1);
+    return 1;
+  }
+  const bool ended = WaitForSingleObject(process.get(), ms) == WAIT_OBJECT_0;
+  UnhookWindowsHookEx(hooked);
+  if (!ended) {
+    std::printf("timeout\n");
+    TerminateProcess(process.get(), 1);
+    return 1;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process.get(), &code);
+  std::printf("exit %lu cpu %lu elapsed %lu\n", code, CpuMilliseconds(process.get()), GetTickCount() - start);
+  return 0;
+}
+
 int NextMove(HWND window) {
   Board board;
   if (!window || !ReadBoard(window, board) || board.tiles.size() > 9) return 1;
@@ -532,5 +608,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"arrows" && argc == 4) return Arrows(FindTop(title), argv[3]);
   if (command == L"accessible") return PrintAccessibleTree(FindTop(title));
   if (command == L"msgbox") return WaitMessageBox(static_cast<DWORD>(_wtoi(argv[2])));
+  if (command == L"exit-time" && argc == 4) return ExitTime(title, static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"hooked" && argc == 5) return Hooked(argv[2], argv[3], static_cast<DWORD>(_wtoi(argv[4])));
   return 2;
 }

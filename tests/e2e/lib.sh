@@ -39,10 +39,15 @@ wait_x_focus() {
 }
 
 # Waits for the main window, gives it the keyboard and puts its outer
-# rectangle in MAIN_X MAIN_Y MAIN_W MAIN_H.
+# rectangle in MAIN_X MAIN_Y MAIN_W MAIN_H. From then on a watcher times the
+# program's end from the moment its main window closes (check_clean_exit).
 wait_main_window() {
   read -r MAIN_X MAIN_Y MAIN_W MAIN_H < <(drive wait-window "$TITLE" 15000)
   check "main window appears" "yes" "$([ -n "${MAIN_H:-}" ] && echo yes || echo no)"
+  EXIT_TIME="$ARTIFACTS/exit-time.$$"
+  rm -f "$EXIT_TIME"
+  drive exit-time "$TITLE" 110000 >"$EXIT_TIME" &
+  EXIT_WATCH=$!
   drive activate "$TITLE"
   check "keyboard focus reaches Wine" "0" "$(wait_x_focus; echo $?)"
 }
@@ -68,14 +73,22 @@ menu_command() {  # menu_command MENU_LETTER ITEM_LETTER
 # Fichier > Quitter.
 quit_from_menu() { menu_command f q; }
 
-# Waits for Brelix to end and checks that it ended with exit code 0.
+# Waits for Brelix to end and checks that it ended with exit code 0, within
+# a second of its main window closing.
 check_clean_exit() {
-  local rc=0 code
+  local rc=0 code after
   timeout 20 tail --pid="$BRELIX_PID" -f /dev/null || { rc=timeout; kill "$BRELIX_PID" 2>/dev/null; }
   wait "$BRELIX_PID" 2>/dev/null
   code=$?
   check "program ended" "0" "$rc"
   check "exit code" "0" "$code"
+  if [ -n "${EXIT_WATCH:-}" ]; then
+    timeout 10 tail --pid="$EXIT_WATCH" -f /dev/null
+    read -r after _ <"$EXIT_TIME"
+    check "ended ${after:-?} ms after its window closed" "yes" \
+      "$([ "${after:-x}" -ge 0 ] 2>/dev/null && [ "$after" -lt 1000 ] && echo yes || echo no)"
+    EXIT_WATCH=
+  fi
 }
 
 # A real left click at screen coordinates.
@@ -151,5 +164,6 @@ close_msgbox() {  # close_msgbox TEXT
 
 finish() {
   if [ -n "${BRELIX_PID:-}" ] && kill -0 "$BRELIX_PID" 2>/dev/null; then kill "$BRELIX_PID"; fi
+  if [ -n "${EXIT_WATCH:-}" ]; then kill "$EXIT_WATCH" 2>/dev/null; fi
   [ "$failures" -eq 0 ]
 }

@@ -182,6 +182,13 @@ class TScratchDirectory {
   std::string FPath;
 };
 
+// Writes a file of that text, replacing any; whether it could.
+inline bool WriteTextFile(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  return static_cast<bool>(out);
+}
+
 // Changes the current directory for as long as it lives.
 class TCurrentDirectory {
  public:

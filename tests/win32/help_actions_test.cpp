@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "BoxAnswerer.h"
@@ -10,6 +11,7 @@
 #include "MainForm.h"
 #include "WindowProbe.h"
 #include "hh.h"
+#include "hh_funcs.h"
 #include "version.h"
 
 namespace {
@@ -79,6 +81,55 @@ TEST_F(HelpActionsTest, WithoutAnEngineTheHelpCommandSaysSoAndCallsNothing) {
     EXPECT_TRUE(log.Lines().empty());
     UnloadHelpEngine();
   }
+}
+
+TEST_F(HelpActionsTest, EveryBrokenRegistrationStartsTheGameAndTheHelpCommandSaysWhatIsWrong) {
+  TScratchDirectory scratch("brelix_broken_registration");
+  const std::string notALibrary = scratch.Path() + "hhctrl.ocx";
+  ASSERT_TRUE(WriteTextFile(notALibrary, "MZ, but no library"));
+  const std::string stub = StubEngine();
+  const std::string longPath = "C:\\" + std::string(996, 'a') + ".ocx";
+  ASSERT_EQ(longPath.size(), 1003u);
+  struct Case {
+    const char* name;
+    std::function<void()> setUp;
+  };
+  const Case cases[] = {
+      {"missing value", [&] { registration.RemoveKey(); }},
+      {"empty value", [&] { registration.SetText(""); }},
+      {"expandable, with %SystemRoot%", [&] { registration.SetText("%SystemRoot%\\system32\\hhctrl.ocx", REG_EXPAND_SZ); }},
+      {"binary", [&] { registration.SetDefault(REG_BINARY, stub.c_str(), static_cast<DWORD>(stub.size() + 1)); }},
+      {"a thousand characters", [&] { registration.SetText(longPath); }},
+      {"a file that is no library", [&] { registration.SetText(notALibrary); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.setUp();
+    {
+      // As in WinMain: the help layer starts before the window.
+      THelpEngineUnit helpEngine;
+      THelpProbeUnit helpProbe;
+      ShowForm();
+      TBoxAnswerer boxes;
+      ClickHelp();
+      ASSERT_EQ(boxes.Count(), 1u);
+      EXPECT_NE(boxes.Boxes()[0].Text.find(L"HTML Help) n'est pas installé"), std::wstring::npos);
+      EXPECT_TRUE(IsWindowVisible(form->Handle())) << "the game goes on";
+      form.reset();
+    }
+    EXPECT_TRUE(log.Lines().empty());
+  }
+
+  // A path stored without its closing zero is still the path.
+  registration.SetDefault(REG_SZ, stub.data(), static_cast<DWORD>(stub.size()));
+  THelpEngineUnit helpEngine;
+  ShowForm();
+  TBoxAnswerer boxes;
+  ClickHelp();
+  Pump(200);
+  EXPECT_EQ(boxes.Count(), 0u);
+  EXPECT_EQ(log.Lines().size(), 1u);
+  form.reset();
 }
 
 }  // namespace

@@ -144,11 +144,7 @@ TEST_F(HelpEngineTest, RegistrationsThatNameNoUsableFileLeaveTheEngineUnloaded) 
 TEST_F(HelpEngineTest, AFileThatIsNoLibraryIsFoundButNotLoaded) {
   TScratchDirectory scratch("brelix_not_a_library");
   const std::string path = scratch.Path() + "hhctrl.ocx";
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, "not a library", 13, &written, nullptr);
-  CloseHandle(file);
+  ASSERT_TRUE(WriteTextFile(path, "not a library"));
 
   registration.SetText(path);
   EXPECT_EQ(LocateHelpEngine(), path);

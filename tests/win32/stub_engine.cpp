@@ -38,9 +38,12 @@ void Record(const char* entry, HWND caller, const std::string& file, UINT comman
 
 }  // namespace
 
+// Like the real engine, it opens a viewer (here: names the desktop as one)
+// only for a help file that exists.
 extern "C" HWND WINAPI HtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
   Record("A", caller, file ? file : "(null)", command, data);
-  return nullptr;
+  const bool opened = command == 0 && file && GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
+  return opened ? GetDesktopWindow() : nullptr;
 }
 
 extern "C" HWND WINAPI HtmlHelpW(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data) {
