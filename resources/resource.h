@@ -20,6 +20,8 @@
 #define IDS_PHYSICAL_MEMORY 104
 #define IDS_FREE_RESOURCES 105
 #define IDS_MAKERS_NOTICE 106
+// The maker's notice: in the status bar, the About box and the file's version.
+#define BRELIX_MAKERS_NOTICE "© Brelix"
 #define IDS_SPIN_ARROWS 107
 
 #ifndef RC_INVOKED

@@ -5,8 +5,10 @@ The picture is a small sliding puzzle: a 3 x 3 tray of raised blue-teal tiles
 in a light frame, the bottom-right slot empty. Each size is drawn pixel by
 pixel for its own grid (no scaling), so the 16 x 16 image stays crisp.
 
-The .ico holds a 16 x 16 and a 32 x 32 image, each a 32-bit BGRA DIB with its
-AND mask, the layout every Windows version since XP reads. Run it from
+The .ico holds 16 x 16, 32 x 32 and 48 x 48 images, each as a 32-bit BGRA
+DIB, an 8-bit and a 4-bit palette DIB (the picture has nine colours, so the
+palettes hold them exactly), every one with its AND mask: the layout every
+Windows version since XP reads, whatever the display's depth. Run it from
 anywhere:  python3 resources/icon/make_icon.py
 """
 
@@ -43,9 +45,9 @@ class Canvas:
 
 
 def draw(size):
-    """Geometry for 16 and 32 px: rim 1, frame f, three tiles t wide with
+    """Geometry for 16, 32 and 48 px: rim 1, frame f, three tiles t wide with
     gutters g, so that 2 * (1 + f) + 3 * t + 2 * g == size."""
-    frame, tile, gutter = {16: (1, 4, 0), 32: (2, 8, 1)}[size]
+    frame, tile, gutter = {16: (1, 4, 0), 32: (2, 8, 1), 48: (3, 12, 2)}[size]
     c = Canvas(size)
 
     # Rim and frame; corner pixels left out to round the outline.
@@ -93,12 +95,13 @@ def draw_tile(c, x, y, t, size, number):
     c.rect(x, y + t - 1, t, 1, TILE_DARK)
     c.rect(x + t - 1, y, 1, t, TILE_DARK)
     if size >= 32:
-        # The tile's number, in a 3 x 5 pixel font.
+        # The tile's number, in a 3 x 5 pixel font, twice as big at 48 px.
+        scale = size // 32
         glyph = DIGITS[number]
         for gy, line in enumerate(glyph):
             for gx, ch in enumerate(line):
                 if ch == "#":
-                    c.put(x + 2 + gx, y + 1 + gy, TILE_MARK)
+                    c.rect(x + 2 * scale + gx * scale, y + scale + gy * scale, scale, scale, TILE_MARK)
 
 
 def draw_gap(c, x, y, t):
@@ -108,34 +111,70 @@ def draw_gap(c, x, y, t):
     c.rect(x, y, 1, t, TRAY_DEEP)
 
 
-def dib(canvas):
-    """One icon image: BITMAPINFOHEADER, bottom-up BGRA rows, AND mask."""
+def and_mask(canvas):
+    """Bottom-up rows, 1 = transparent (for readers that ignore alpha)."""
     n = canvas.size
-    colour = bytearray()
-    for y in reversed(range(n)):
-        for r, g, b, a in canvas.pixels[y]:
-            colour += bytes((b, g, r, a))
-    mask_stride = ((n + 31) // 32) * 4
+    stride = ((n + 31) // 32) * 4
     mask = bytearray()
     for y in reversed(range(n)):
-        row = bytearray(mask_stride)
+        row = bytearray(stride)
         for x, (_, _, _, a) in enumerate(canvas.pixels[y]):
-            if a == 0:  # 1 = transparent, for readers that ignore alpha
+            if a == 0:
                 row[x // 8] |= 0x80 >> (x % 8)
         mask += row
-    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, 32, 0,
-                         len(colour) + len(mask), 0, 0, 0, 0)
-    return header + bytes(colour) + bytes(mask)
+    return bytes(mask)
+
+
+def palette_of(canvas):
+    """The picture's colours, index 0 black for transparent pixels."""
+    colours = [(0, 0, 0)]
+    for row in canvas.pixels:
+        for r, g, b, a in row:
+            if a and (r, g, b) not in colours:
+                colours.append((r, g, b))
+    return colours
+
+
+def dib(canvas, bits):
+    """One icon image: BITMAPINFOHEADER, palette, bottom-up rows, AND mask."""
+    n = canvas.size
+    stride = ((n * bits + 31) // 32) * 4
+    palette = b""
+    colour = bytearray()
+    if bits == 32:
+        for y in reversed(range(n)):
+            for r, g, b, a in canvas.pixels[y]:
+                colour += bytes((b, g, r, a))
+    else:
+        colours = palette_of(canvas)
+        assert len(colours) <= 1 << bits, "too many colours for the palette"
+        colours += [(0, 0, 0)] * ((1 << bits) - len(colours))
+        palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
+        for y in reversed(range(n)):
+            indexes = [colours.index((r, g, b)) if a else 0 for r, g, b, a in canvas.pixels[y]]
+            row = bytearray(stride)
+            for x, i in enumerate(indexes):
+                if bits == 8:
+                    row[x] = i
+                else:
+                    row[x // 2] |= i << (4 if x % 2 == 0 else 0)
+            colour += row
+    mask = and_mask(canvas)
+    header = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, bits, 0,
+                         len(colour) + len(mask), 0, 0, 1 << bits if bits < 32 else 0, 0)
+    return header + palette + bytes(colour) + mask
 
 
 def ico(images):
+    """images: (size, bits, canvas) in directory order."""
     count = len(images)
     out = bytearray(struct.pack("<HHH", 0, 1, count))
     offset = 6 + 16 * count
     blobs = []
-    for size, canvas in images:
-        blob = dib(canvas)
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(blob), offset)
+    for size, bits, canvas in images:
+        blob = dib(canvas, bits)
+        colours = 1 << bits if bits < 8 else 0
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits, len(blob), offset)
         offset += len(blob)
         blobs.append(blob)
     for blob in blobs:
@@ -146,7 +185,8 @@ def ico(images):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     target = os.path.join(here, "..", "Brelix.ico")
-    data = ico([(16, draw(16)), (32, draw(32))])
+    pictures = {size: draw(size) for size in (16, 32, 48)}
+    data = ico([(size, bits, pictures[size]) for size in (16, 32, 48) for bits in (32, 8, 4)])
     with open(target, "wb") as f:
         f.write(data)
     print(f"wrote {os.path.normpath(target)} ({len(data)} bytes)")

@@ -25,6 +25,8 @@
 //                                         (the SPINUP / SPINDOWN bitmaps of EXE), else "missing"
 //   driver accessible TITLE            -> the window's tree as a screen reader reads it,
 //                                         one "depth|role|name|states|class" line per object
+//   driver resources EXE               -> the images of EXE's icon and its version strings
+//                                         (see resources_reader.cpp)
 //   driver msgbox MS                   -> waits for a shown message box (class #32770), prints
 //                                         "caption=", "text=" for each text, "button=TEXT x y"
 //                                         for each button, "icon=none|information|warning|
@@ -51,6 +53,7 @@
 #include <vector>
 
 #include "accessible.h"
+#include "resources_reader.h"
 
 namespace {
 
@@ -606,6 +609,7 @@ int wmain(int argc, wchar_t** argv) {
     return fields.empty() ? 1 : 0;
   }
   if (command == L"arrows" && argc == 4) return Arrows(FindTop(title), argv[3]);
+  if (command == L"resources") return PrintExeResources(argv[2]);
   if (command == L"accessible") return PrintAccessibleTree(FindTop(title));
   if (command == L"msgbox") return WaitMessageBox(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"exit-time" && argc == 4) return ExitTime(title, static_cast<DWORD>(_wtoi(argv[3])));
