@@ -12,7 +12,8 @@
 // Numbers: two file-version words (4 + 4 bytes), two more for a second
 // version (4 + 4), a code page (1: none, Shift-JIS, GBK or every byte a lead
 // byte), a character (1), a count (1, signed), a locale id (4), a buffer's
-// first size (1) and greatest size (2), a path getter's style (1).
+// first size (1) and greatest size (2), a path getter's style (1; its bits
+// 0x40 and 0x80 move the two versions next to a row of the release tables).
 //
 // Properties, from the headers and the documented report format:
 // - versions: the words split into the four fields, their text reads back as
@@ -139,6 +140,16 @@ std::string ReleaseFromTable(const Row (&rows)[N], const TVersion& v, const char
   for (const Row& row : rows)
     if (Tuple(v) > Tuple(row.threshold) || (!row.strict && Tuple(v) == Tuple(row.threshold))) return row.name;
   return below;
+}
+
+// Replaces the words by those of a row's threshold (chosen by ms) with
+// -2 to +2 added to its build (chosen by ls).
+template <std::size_t N>
+void NearThreshold(const Row (&rows)[N], std::uint32_t& ms, std::uint32_t& ls) {
+  const TVersion& t = rows[ms % N].threshold;
+  const auto build = static_cast<std::uint16_t>(t.Build + static_cast<int>(ls % 5) - 2);
+  ms = std::uint32_t{t.Major} << 16 | t.Minor;
+  ls = std::uint32_t{t.Release} << 16 | build;
 }
 
 void CheckVersions(std::uint32_t ms, std::uint32_t ls, const TVersion& other) {
@@ -378,8 +389,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string& path = fields[2];
   const std::string numberBytes(reinterpret_cast<const char*>(data) + textSize, size - textSize);
   Bytes numbers{numberBytes};
-  const std::uint32_t ms = numbers.Take(4), ls = numbers.Take(4);
-  const std::uint32_t ms2 = numbers.Take(4), ls2 = numbers.Take(4);
+  std::uint32_t ms = numbers.Take(4), ls = numbers.Take(4);
+  std::uint32_t ms2 = numbers.Take(4), ls2 = numbers.Take(4);
   const std::uint32_t codePage = numbers.Take(1);
   const char ch = static_cast<char>(numbers.Take(1));
   const int count = static_cast<std::int8_t>(numbers.Take(1));
@@ -397,6 +408,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       args.emplace_back(f);
   }
 
+  // With the style's high bits, versions at or next to a row of the release
+  // tables, where a slip in a threshold would hide from random numbers.
+  if (style & 0x40) NearThreshold(kHelpRows, ms, ls);
+  if (style & 0x80) NearThreshold(kBrowserRows, ms2, ls2);
   CheckVersions(ms, ls, VersionFromFileVersionWords(ms2, ls2));
   CheckReportLine(format, args, time);
   CheckLocaleId(localeId);
