@@ -232,14 +232,14 @@ std::string ExpectedFileLine(const std::string& formatted, const std::string& ti
 }
 
 void CheckReportLine(const std::string& format, const std::vector<TReportArg>& args, const std::string& time) {
-  const std::string formatted = FormatReportLine(format, args);
+  const std::string formatted = FormatReportLine(ExactCopy<char>(format).View(), args);
   FUZZ_CHECK(formatted == ReferenceFormat(format, args));
   if (format.find('%') == std::string::npos) FUZZ_CHECK(formatted == format);
   // A value is inserted as it is, whatever it holds.
   for (const TReportArg& arg : args) FUZZ_CHECK(FormatReportLine("%s", {arg}) == ArgText(arg));
 
   int calls = 0;
-  const std::string line = ReportLineForFile(formatted, [&] {
+  const std::string line = ReportLineForFile(ExactCopy<char>(formatted).View(), [&] {
     ++calls;
     return time;
   });
@@ -331,7 +331,7 @@ void CheckText(const std::string& path, const TLeadBytePredicate& lead, char ch,
   for (std::size_t at = stripped.size(); at < path.size(); ++at) FUZZ_CHECK(SingleAt(path, starts, at, ch));
   if (!stripped.empty()) FUZZ_CHECK(!SingleAt(path, starts, stripped.size() - 1, ch));
 
-  const TPathParts parts = SplitFileName(path, lead);
+  const TPathParts parts = SplitFileName(ExactCopy<char>(path).View(), lead);
   FUZZ_CHECK(parts.Dir + parts.Name == path);
   FUZZ_CHECK(IsStart(starts, parts.Dir.size(), path.size()));
   if (!parts.Dir.empty()) {

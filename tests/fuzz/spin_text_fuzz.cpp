@@ -145,10 +145,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t flags = params.size() > 12 ? params[12] : 0;
 
   // Reading.
-  const std::optional<std::int32_t> parsed = ParseSpinText(text);
+  const ExactCopy<wchar_t> exact{std::wstring_view(text)};
+  const std::optional<std::int32_t> parsed = ParseSpinText(exact.View());
   const std::optional<std::int32_t> expected = Reference(text);
   FUZZ_CHECK(parsed == expected);
-  const std::int32_t value = ReadSpinValue(text, minValue);
+  const std::int32_t value = ReadSpinValue(exact.View(), minValue);
   FUZZ_CHECK(value == parsed.value_or(minValue));
 
   // Writing and reading back.
