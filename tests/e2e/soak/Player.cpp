@@ -439,6 +439,11 @@ std::string TPlayer::Resize(const TEvent& event) {
   // The border's drag holds the mouse until the button goes up.
   WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() == nullptr; }, 2000);
   if (std::string failure = Settle(); !failure.empty()) return failure;
+  // The pointer is taken off the border, and time given for the display's
+  // own pointer to follow: a later press must not find it there.
+  MouseMove({w / 2, h - 10});
+  FProgram.Settle();
+  Sleep(50);
   const RECT now = ScreenRect(main);
   const SIZE size{now.right - now.left, now.bottom - now.top};
   if (size.cx != r.right - r.left || size.cy != r.bottom - r.top) FModel.UserSize = size;
