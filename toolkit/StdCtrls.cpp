@@ -34,6 +34,16 @@ LRESULT TButton::WMKillFocus(const TMessage& m) {
   return TWinControl::WMKillFocus(m);
 }
 
+// Our forms are not dialog boxes with a default button id: when Tab moves the
+// focus, the dialog navigation takes the default style from every push
+// button, the one just focused included. The focused button still answers
+// as the default one, so that Enter clicks it.
+LRESULT TButton::WMGetDlgCode(const TMessage& m) {
+  LRESULT code = TWinControl::WMGetDlgCode(m);
+  if ((code & DLGC_UNDEFPUSHBUTTON) && GetFocus() == Handle()) code = (code & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+  return code;
+}
+
 bool TButton::ReadProperty(const std::string& name, const layout::Value& value) {
   return TWinControl::ReadProperty(name, value);
 }

@@ -41,6 +41,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "WindowReader.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -56,6 +58,8 @@
 #include "resources_reader.h"
 
 namespace {
+
+using namespace e2e;
 
 // ------------------------------------------------------------ handles
 
@@ -100,73 +104,6 @@ class Selection {
 
 HWND FindTop(const wchar_t* title) { return FindWindowW(nullptr, title); }
 
-bool Expired(DWORD end) { return static_cast<int>(end - GetTickCount()) <= 0; }
-
-struct ShownSearch {
-  const wchar_t* cls;    // or null for any class
-  const wchar_t* title;  // or null for any title
-  HWND found;
-};
-
-BOOL CALLBACK MatchShown(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<ShownSearch*>(param);
-  if (!IsWindowVisible(hwnd)) return TRUE;
-  wchar_t text[256] = {};
-  if (search->cls && !(GetClassNameW(hwnd, text, 256) && _wcsicmp(text, search->cls) == 0)) return TRUE;
-  if (search->title && !(GetWindowTextW(hwnd, text, 256) >= 0 && wcscmp(text, search->title) == 0)) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
-// A shown top-level window of that class and title.
-HWND FindShown(const wchar_t* cls, const wchar_t* title) {
-  ShownSearch search{cls, title, nullptr};
-  EnumWindows(MatchShown, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// Waits up to `ms` for such a window to be shown.
-HWND WaitShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  for (;;) {
-    if (HWND hwnd = FindShown(cls, title)) return hwnd;
-    if (Expired(end)) return nullptr;
-    Sleep(50);
-  }
-}
-
-// Exit code 0 once no such window is shown (closed or hidden), within `ms`.
-int WaitNotShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  while (FindShown(cls, title)) {
-    if (Expired(end)) return 1;
-    Sleep(50);
-  }
-  return 0;
-}
-
-// Through WM_GETTEXT: an edit of another process keeps its text to itself,
-// where GetWindowText would give only the window's creation title.
-std::wstring TextOf(HWND hwnd) {
-  wchar_t buffer[256] = {};
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
-  return buffer;
-}
-
-std::wstring ClassOf(HWND hwnd) {
-  wchar_t buffer[64] = {};
-  GetClassNameW(hwnd, buffer, 64);
-  return buffer;
-}
-
-bool IsClass(HWND hwnd, const wchar_t* cls) { return _wcsicmp(ClassOf(hwnd).c_str(), cls) == 0; }
-
-RECT ScreenRect(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
-}
-
 void PrintUtf8(const std::wstring& text) {
   char buffer[1024] = {};
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
@@ -174,36 +111,6 @@ void PrintUtf8(const std::wstring& text) {
 }
 
 void PrintCentre(const RECT& r) { std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
-
-BOOL CALLBACK Collect(HWND child, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-  return TRUE;
-}
-
-// Every window below `parent`, at any depth.
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> found;
-  if (parent) EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-std::vector<HWND> DirectChildren(HWND parent) {
-  std::vector<HWND> found;
-  for (HWND child = parent ? GetWindow(parent, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT))
-    found.push_back(child);
-  return found;
-}
-
-// The spin fields of a window, from the top: edits that hold an arrow pair.
-std::vector<HWND> SpinFields(HWND window) {
-  std::vector<HWND> fields;
-  for (HWND child : Descendants(window))
-    if (IsClass(child, L"Edit") && GetWindow(child, GW_CHILD)) fields.push_back(child);
-  std::sort(fields.begin(), fields.end(), [](HWND a, HWND b) { return ScreenRect(a).top < ScreenRect(b).top; });
-  return fields;
-}
-
-HWND ArrowPair(HWND field) { return GetWindow(field, GW_CHILD); }
 
 // ------------------------------------------------------------ pixels
 
@@ -322,52 +229,6 @@ std::string IconName(HWND iconControl) {
 }
 
 // ------------------------------------------------------------ board
-
-struct Tile {
-  HWND button;
-  RECT rect;
-};
-
-// The tile buttons of the main window in slot order (row by row), and the
-// grid's shape taken from their positions.
-struct Board {
-  int rows = 0, cols = 0;
-  std::vector<int> tiles;  // 0 for the gap
-  std::vector<Tile> slots;
-};
-
-bool ReadBoard(HWND window, Board& board) {
-  for (HWND child : DirectChildren(window))
-    if (IsClass(child, L"Button")) board.slots.push_back({child, ScreenRect(child)});
-  std::sort(board.slots.begin(), board.slots.end(), [](const Tile& a, const Tile& b) {
-    return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
-  });
-  std::vector<LONG> tops, lefts;
-  for (const Tile& slot : board.slots) {
-    tops.push_back(slot.rect.top);
-    lefts.push_back(slot.rect.left);
-  }
-  std::sort(tops.begin(), tops.end());
-  std::sort(lefts.begin(), lefts.end());
-  board.rows = static_cast<int>(std::unique(tops.begin(), tops.end()) - tops.begin());
-  board.cols = static_cast<int>(std::unique(lefts.begin(), lefts.end()) - lefts.begin());
-  for (const Tile& slot : board.slots)
-    board.tiles.push_back(IsWindowVisible(slot.button) ? _wtoi(TextOf(slot.button).c_str()) : 0);
-  return !board.slots.empty() && board.rows * board.cols == static_cast<int>(board.slots.size()) &&
-         std::count(board.tiles.begin(), board.tiles.end(), 0) == 1;
-}
-
-// The slots whose tile may slide into the gap.
-std::vector<int> MovableSlots(const std::vector<int>& tiles, int cols) {
-  const int gap = static_cast<int>(std::find(tiles.begin(), tiles.end(), 0) - tiles.begin());
-  const int size = static_cast<int>(tiles.size());
-  std::vector<int> slots;
-  if (gap >= cols) slots.push_back(gap - cols);
-  if (gap % cols != 0) slots.push_back(gap - 1);
-  if (gap % cols != cols - 1) slots.push_back(gap + 1);
-  if (gap + cols < size) slots.push_back(gap + cols);
-  return slots;
-}
 
 // Breadth-first search to the solved order; the slot of the first move, or
 // -1 when already solved, or -2 when the order cannot be reached.
@@ -567,9 +428,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"next-move") return NextMove(FindTop(title));
   if (command == L"status") {
-    HWND bar = FindWindowExW(FindTop(title), nullptr, STATUSCLASSNAMEW, nullptr);
-    if (!bar) return 1;
-    PrintUtf8(TextOf(bar));  // a status bar's text is that of its part 0
+    std::wstring text;
+    if (!StatusText(FindTop(title), text)) return 1;
+    PrintUtf8(text);
     return 0;
   }
   if (command == L"close") {

@@ -215,6 +215,36 @@ TEST_F(ConfigFormTest, ATypedMovesValueStandsAndEnterClosesNothing) {
   EXPECT_EQ(form1->Board().ShuffleMoves(), 37);
 }
 
+// Enter on a focused button clicks it, as Space does: the focus reached
+// « Fermer » and « Configurer » with the keyboard.
+TEST_F(ConfigFormTest, EnterClicksTheFocusedButton) {
+  // Enter, then the dialog's end awaited; one left open is closed by hand.
+  auto enter = [&] {
+    RealKey(VK_RETURN);
+    if (!PumpUntil([&] { return form2->ModalResult() != mrNone; })) {
+      ADD_FAILURE() << "Enter on the focused button left the dialog open";
+      SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0);
+    }
+  };
+  form1->Find<TMenuItem>(L"Nouvellepartie1").Click();
+  Configure({[&] { Type(*form2->SpinEdit1, L"3"); },
+             [&] { RealKeyCombo(VK_SHIFT, VK_TAB); },  // round to « Fermer », the last
+             [&] {
+               EXPECT_EQ(GetFocus(), form2->Button2->Handle());
+               enter();
+             }});
+  EXPECT_EQ(form2->SpinEdit1->Text(), L"5") << "« Fermer » refills the fields";
+  EXPECT_TRUE(form1->Board().GameActive());
+  Configure({[&] { Type(*form2->SpinEdit1, L"3"); },
+             [&] { RealKeyCombo(VK_SHIFT, VK_TAB); },
+             [&] { RealKeyCombo(VK_SHIFT, VK_TAB); },  // « Configurer »
+             [&] {
+               EXPECT_EQ(GetFocus(), form2->Button1->Handle());
+               enter();
+             }});
+  EXPECT_EQ(form1->Board().Rows(), 3);
+}
+
 TEST_F(ConfigFormTest, ReopenedAfterBeingMovedItIsCentredAgain) {
   const POINT centre{(GetSystemMetrics(SM_CXSCREEN) - 201) / 2, (GetSystemMetrics(SM_CYSCREEN) - 260) / 2};
   auto position = [&] {

@@ -1,0 +1,135 @@
+#include "Program.h"
+
+#include <cwchar>
+
+#include "WindowReader.h"
+
+namespace soak {
+
+namespace {
+
+struct Search {
+  DWORD pid;
+  bool shownOnly;
+  const wchar_t* cls;
+  const wchar_t* title;
+  HWND found;
+};
+
+BOOL CALLBACK Match(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != search->pid || (search->shownOnly && !IsWindowVisible(hwnd))) return TRUE;
+  wchar_t text[256] = {};
+  if (search->cls && !(GetClassNameW(hwnd, text, 256) && _wcsicmp(text, search->cls) == 0)) return TRUE;
+  if (search->title && !(GetWindowTextW(hwnd, text, 256) >= 0 && wcscmp(text, search->title) == 0)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+}  // namespace
+
+bool TProgram::Start() {
+  Stop();
+  std::wstring command = L"\"" + FExe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(FExe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return false;
+  CloseHandle(info.hThread);
+  FProcess = info.hProcess;
+  FPid = info.dwProcessId;
+  const DWORD end = GetTickCount() + 20000;
+  HWND main = nullptr;
+  while (!(main = Shown(nullptr, FTitle.c_str())) && !e2e::Expired(end) && Running()) Sleep(20);
+  if (!main) return false;
+  FMain = main;
+  FThread = GetWindowThreadProcessId(main, nullptr);
+  Settle();
+  return Activate(main);
+}
+
+void TProgram::Stop() {
+  if (!FProcess) return;
+  if (Running()) {
+    TerminateProcess(FProcess, 1);
+    WaitForSingleObject(FProcess, 5000);
+  }
+  CloseHandle(FProcess);
+  FProcess = nullptr;
+  FPid = FThread = 0;
+  FMain = nullptr;
+}
+
+bool TProgram::Running() const { return FProcess && WaitForSingleObject(FProcess, 0) == WAIT_TIMEOUT; }
+
+bool TProgram::WaitExit(DWORD ms, DWORD& code) {
+  if (!FProcess || WaitForSingleObject(FProcess, ms) != WAIT_OBJECT_0) return false;
+  GetExitCodeProcess(FProcess, &code);
+  return true;
+}
+
+// The window found at start-up, while it exists: while the board is rebuilt
+// it is not drawn, and so not counted as shown.
+HWND TProgram::Main() const { return FMain && IsWindow(FMain) ? FMain : nullptr; }
+
+HWND TProgram::Shown(const wchar_t* cls, const wchar_t* title) const {
+  Search search{FPid, true, cls, title, nullptr};
+  if (FPid) EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND TProgram::Find(const wchar_t* title) const {
+  Search search{FPid, false, nullptr, title, nullptr};
+  if (FPid) EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool TProgram::Owns(HWND hwnd) const {
+  DWORD pid = 0;
+  return hwnd && GetWindowThreadProcessId(hwnd, &pid) && pid == FPid;
+}
+
+bool TProgram::Settle(int roundTrips) const {
+  HWND main = Main();
+  if (!main) return true;  // nothing to ask; whether it should be there is checked elsewhere
+  for (int i = 0; i < roundTrips; ++i) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result)) return !Running();
+  }
+  return true;
+}
+
+HWND TProgram::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return FThread && GetGUIThreadInfo(FThread, &info) ? info.hwndFocus : nullptr;
+}
+
+HWND TProgram::Capture() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return FThread && GetGUIThreadInfo(FThread, &info) ? info.hwndCapture : nullptr;
+}
+
+bool TProgram::InMenu() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return FThread && GetGUIThreadInfo(FThread, &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
+}
+
+bool TProgram::Activate(HWND hwnd) const {
+  if (!hwnd) return false;
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (GetForegroundWindow() == hwnd) return true;
+    SetForegroundWindow(hwnd);
+    Settle(1);
+    if (GetForegroundWindow() == hwnd) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+}  // namespace soak
