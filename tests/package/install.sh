@@ -41,7 +41,7 @@ folder_windows=$(reg_value InstallLocation)
 folder=$(unix_path "$folder_windows")
 check "program folder in the uninstall entry" yes "$([ -n "$folder" ] && [ -d "$folder" ] && echo yes || echo no)"
 for file in Brelix.exe Brelix.chm LISEZMOI.txt; do
-  check "$file installed as packaged" yes "$(cmp -s "$stage/$file" "$folder/$file" && echo yes || echo no)"
+  check "$file installed as packaged" same "$(cmp -s "$stage/$file" "$folder/$file" && echo same || echo different)"
 done
 check "uninstaller installed" yes "$(exists "$folder/uninstall.exe")"
 
