@@ -7,18 +7,9 @@ wine_env "$PRESET"
 mkdir -p "$ARTIFACTS"
 # The main window's title, from the project's version (set by the build).
 TITLE=${BRELIX_TITLE:?the build sets BRELIX_TITLE}
-failures=0
+source "$(dirname "${BASH_SOURCE[0]}")/check.sh"
 
 drive() { "$WINE" "$DRIVER" "$@" 2>/dev/null | tr -d '\r'; }
-
-check() {  # check WHAT EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAILED: $1: expected '$2', got '$3'"
-    failures=$((failures + 1))
-  fi
-}
 
 # Starts Brelix.exe in the background; its pid is in BRELIX_PID.
 start_brelix() {

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Two builds of the same sources give the same release: the shipped program
+# is built a second time from nothing in build/win32-again, and its
+# Brelix.exe, Brelix.chm, ZIP and installer must equal those of build/win32
+# and build/dist (made by tools/package just before).
+#   reproducible.sh JOBS
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../../tools/lib/package.sh"
+jobs=$1
+cd "$ROOT" || exit 1
+again=build/win32-again
+version=$(package_version win32)
+rm -rf "$again"
+if ! { cmake --preset win32 -B "$again" && cmake --build "$again" -j "$jobs" --target Brelix; } \
+    >build/test-logs/build-win32-again.log 2>&1; then
+  check "second build of the shipped program" ok failed
+  finish
+  exit
+fi
+same_file "Brelix.exe built twice" build/win32/bin/Brelix.exe "$again/bin/Brelix.exe"
+same_file "Brelix.chm built twice" build/win32/bin/Brelix.chm "$again/bin/Brelix.chm"
+
+stage="$ROOT/build/package/win32-again"
+package_stage "$again/bin" "$version" "$stage"
+package_zip "$stage" "$stage.zip"
+package_installer "$stage" x86-unicode win32-again "$stage-setup.exe"
+same_file "ZIP made twice" "build/dist/Brelix-$version-win32.zip" "$stage.zip"
+same_file "installer made twice" "build/dist/Brelix-$version-setup.exe" "$stage-setup.exe"
+finish
