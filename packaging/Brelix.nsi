@@ -6,7 +6,9 @@
 ; tools/package passes the values below with -D:
 ;   VERSION    the program's version (project(VERSION) in CMakeLists.txt)
 ;   VERSION_DOTTED  the same in four numbers, for the version resource
-;   PUBLISHER  the program's CompanyName
+;   PUBLISHER_FILE  a UTF-8 file that defines PUBLISHER, the program's
+;              CompanyName (the maker's notice: not ASCII, and makensis reads
+;              its command line in the ANSI code page)
 ;   FILES      folder holding Brelix.exe, Brelix.chm and LISEZMOI.txt
 ;   ICON       the program's icon (resources/Brelix.ico)
 ;   OUTFILE    the installer to write
@@ -18,6 +20,7 @@
 !endif
 Target ${TARGET}
 
+!include "${PUBLISHER_FILE}"
 !include MUI2.nsh
 !include FileFunc.nsh
 
@@ -63,7 +66,7 @@ VIAddVersionKey /LANG=${LANG_FRENCH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_FRENCH} "FileDescription" "Installation de Brelix, jeu de taquin"
 VIAddVersionKey /LANG=${LANG_FRENCH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_FRENCH} "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=${LANG_FRENCH} "LegalCopyright" "© ${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_FRENCH} "LegalCopyright" "${PUBLISHER}"
 
 Function .onInit
   SetShellVarContext all

@@ -16,8 +16,16 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 
 KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brelix'
 
-# reg_value NAME: the value NAME of the uninstall entry, as reg prints it.
-reg_value() { "$WINE" reg query "$KEY" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
+# A value of the program's key, through an export: reg query prints through
+# the console code page, which has no « © ».
+reg_value() {
+  local file
+  file=$(mktemp --suffix=.reg)
+  "$WINE" reg export "$KEY" "$(windows_path "$file")" /y >/dev/null 2>&1
+  iconv -f UTF-16 -t UTF-8 "$file" 2>/dev/null | tr -d '\r' |
+    sed -n "s/^\"$1\"=//p" | sed -e 's/^"\(.*\)"$/\1/' -e 's/^dword:0*\([0-9a-f]\)/0x\1/' -e 's/\\\(.\)/\1/g'
+  rm -f "$file"
+}
 key_exists() { "$WINE" reg query "$KEY" >/dev/null 2>&1 && echo yes || echo no; }
 unix_path() { "$WINE" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 exists() { [ -e "$1" ] && echo yes || echo no; }

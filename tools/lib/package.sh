@@ -62,11 +62,12 @@ package_installer() {
   publisher=$(package_publisher "$stage/Brelix.exe")
   [ -n "$publisher" ] || { echo "package: no CompanyName in $stage/Brelix.exe" >&2; return 1; }
   rm -f "$out"
+  printf '!define PUBLISHER "%s"\n' "$publisher" >"$stage.publisher.nsh"
   makensis -V2 -INPUTCHARSET UTF8 \
     "-DTARGET=$target" \
     "-DVERSION=$(package_version "$preset")" \
     "-DVERSION_DOTTED=$(package_version "$preset" dotted)" \
-    "-DPUBLISHER=$publisher" \
+    "-DPUBLISHER_FILE=$stage.publisher.nsh" \
     "-DFILES=$stage" \
     "-DICON=$ROOT/resources/Brelix.ico" \
     "-DOUTFILE=$out" \
