@@ -127,26 +127,13 @@ std::string TPlayer::Check() {
 
 void TPlayer::Click(POINT p, HWND pressed) {
   MouseMove(p);
-  FPresses = 0;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    ++FPresses;
-    MouseButton(p, false, true);
-    FProgram.Settle(1);
-    // A press can be lost under Wine when it comes just as the window under
-    // the pointer changes; one that never reached its window is made again.
-    const bool reached = !pressed || WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() == pressed; }, 1000);
-    MouseButton(p, false, false);
-    FProgram.Settle();
-    if (!reached) continue;
-    if (!pressed) return;
-    // Likewise a release: the pressed window holds the mouse until it comes.
-    FReleases = 1;
-    while (!WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() != pressed; }, 500) && FReleases < 3) {
-      ++FReleases;
-      MouseButton(p, false, false);
-    }
-    return;
-  }
+  MouseButton(p, false, true);
+  // The press is in Wine's queue; the pressed window takes the mouse once the
+  // program handled it, and lets it go with the release.
+  FPressTaken = !pressed || WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() == pressed; }, 1000);
+  MouseButton(p, false, false);
+  FProgram.Settle();
+  if (pressed) WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() != pressed; }, 1000);
 }
 
 void TPlayer::CloseBox(HWND window) {
@@ -195,18 +182,8 @@ std::string TPlayer::ClickTile(const TEvent& event) {
     Click(p);
     return {};
   }
-  const std::int64_t countBefore = FModel.Count;
   Click(p, button);
-  std::string failure = ExpectClick(before, slot);
-  if (!failure.empty() && Unchanged(before)) {
-    // Nothing happened at all: the click was lost on its way, as Wine now
-    // and then loses injected input; it is made once more.
-    ++FResent;
-    FModel.Count = countBefore;
-    Click(p, button);
-    failure = ExpectClick(before, slot);
-  }
-  return failure;
+  return ExpectClick(before, slot);
 }
 
 std::string TPlayer::TileKey(const TEvent& event) {
@@ -225,26 +202,9 @@ std::string TPlayer::TileKey(const TEvent& event) {
       ReadBoard(main, after);
       if (after.tiles == before.tiles) return {};
     }
-    const std::int64_t countBefore = FModel.Count;
-    std::string failure = ExpectClick(before, static_cast<int>(slot));
-    if (!failure.empty() && Unchanged(before)) {
-      ++FResent;  // the key's release was lost: the button waits for it
-      FModel.Count = countBefore;
-      Key(VK_SPACE, false);
-      failure = ExpectClick(before, static_cast<int>(slot));
-    }
-    return failure;
+    return ExpectClick(before, static_cast<int>(slot));
   }
   return {};
-}
-
-bool TPlayer::Unchanged(const Board& before) {
-  Board now;
-  ReadBoard(FProgram.Main(), now);
-  std::wstring status;
-  StatusText(FProgram.Main(), status);
-  return now.tiles == before.tiles && ReadMoveCount(status) == std::optional<std::int64_t>(FModel.Count - 1) &&
-         !FProgram.Shown(kBoxClass, nullptr);
 }
 
 std::string TPlayer::ExpectClick(const Board& before, int slot) {
@@ -273,8 +233,8 @@ std::string TPlayer::ExpectClick(const Board& before, int slot) {
       text += "\n   ";
       for (int t : *tiles) text += " " + std::to_string(t);
     }
-    return text + "\n    presses made: " + std::to_string(FPresses) + ", releases " + std::to_string(FReleases) +
-           ", capture now " + std::to_string(reinterpret_cast<std::uintptr_t>(FProgram.Capture()));
+    return text + "\n    the tile " + (FPressTaken ? "took" : "never took") + " the mouse on the press; capture now " +
+           std::to_string(reinterpret_cast<std::uintptr_t>(FProgram.Capture()));
   });
 }
 
@@ -439,11 +399,9 @@ std::string TPlayer::Resize(const TEvent& event) {
   // The border's drag holds the mouse until the button goes up.
   WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() == nullptr; }, 2000);
   if (std::string failure = Settle(); !failure.empty()) return failure;
-  // The pointer is taken off the border, and time given for the display's
-  // own pointer to follow: a later press must not find it there.
+  // The pointer is taken off the border: a later press must not find it there.
   MouseMove({w / 2, h - 10});
   FProgram.Settle();
-  Sleep(50);
   const RECT now = ScreenRect(main);
   const SIZE size{now.right - now.left, now.bottom - now.top};
   if (size.cx != r.right - r.left || size.cy != r.bottom - r.top) FModel.UserSize = size;
@@ -499,10 +457,6 @@ std::string TPlayer::DialogEvent(const TEvent& event) {
       Press(event.A == 0 ? VK_RETURN : event.A == 1 ? VK_SPACE : VK_ESCAPE);
       // Enter and Space click a focused button; nothing else ends the dialog.
       if (event.A < 2 && (focusText == L"&Configurer" || focusText == L"&Fermer")) {
-        if (!WaitFor([&] { return Dialog() == nullptr; }, 1500) && FProgram.Focus() == focus) {
-          ++FResent;  // the key was lost on its way
-          Press(event.A == 0 ? VK_RETURN : VK_SPACE);
-        }
         if (!WaitFor([&] { return Dialog() == nullptr; }, 3000)) return "the dialog stayed open";
         return DialogEnded(focusText == L"&Configurer");
       }
