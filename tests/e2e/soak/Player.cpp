@@ -36,7 +36,7 @@ bool WaitFor(F done, DWORD ms) {
   while (!done()) {
     if (Expired(end)) return done();
     PumpOwn();
-    Sleep(5);
+    Sleep(1);
   }
   return true;
 }
