@@ -49,8 +49,8 @@ void Make(const std::string& request, F done) {
     if (Arrived(done)) return;
     if (attempt == 0) {
       ++lost;
-      std::printf("  (input not seen by Wine after 2 s%s, made again: %s)\n", taken ? "" : ", not taken by X",
-                  request.c_str());
+      std::printf("  (input not seen by Wine after 2 s%s, window in front %p, made again: %s)\n",
+                  taken ? "" : ", not taken by X", static_cast<void*>(GetForegroundWindow()), request.c_str());
     }
   }
 }
@@ -131,7 +131,10 @@ void MouseButton(POINT screen, bool right, bool down) {
 }
 
 void Key(WORD vk, bool down) {
-  Make(std::string(down ? "keydown " : "keyup ") + KeyName(vk), [&] { return Down(vk) == down; });
+  // A key let go while no window is in front (the program just ended on its
+  // press, Fichier > Quitter) goes to no one: Wine drops it, and its state.
+  Make(std::string(down ? "keydown " : "keyup ") + KeyName(vk),
+       [&] { return Down(vk) == down || (!down && !GetForegroundWindow()); });
 }
 
 void Press(WORD vk, bool alt, bool ctrl, bool shift) {
