@@ -120,6 +120,8 @@ std::string KeyName(WORD vk) {
 
 bool InputReady() { return Request("hello"); }
 
+bool FocusWine() { return Request("focus"); }
+
 int LostInputs() { return lost; }
 
 void MouseMove(POINT screen) { Make("move " + Point(screen), [&] { return At(screen); }); }

@@ -24,6 +24,9 @@ bool SetClipboardText(const std::wstring& text);
 // Inputs the X server took but Wine never showed (the pointer not where it
 // was sent, a key or button not in the state it was sent to), made again.
 int LostInputs();
+// Gives Wine the X keyboard focus: keys reach no window while the X focus
+// is still where a program that ended left it.
+bool FocusWine();
 // Whether the X side answers; false when the soak runs without x_input.py.
 bool InputReady();
 

@@ -12,6 +12,8 @@ The soak asks on its standard output with one line per input:
     @x keydown|keyup K   key K (an X key name: Return, Alt_L, a...)
     @x type TEXT         the text typed (xdotool: it maps characters the
                          keyboard lacks to a spare key)
+    @x focus             the X keyboard focus on Wine's desktop window, where
+                         a program that ended may have left it on none
     @x hello             nothing: whether the helper is there
 The answer on its standard input is "ok" once the X server has taken the
 input (a round trip after it), or "failed WHY". Every other line of its
@@ -37,9 +39,24 @@ class Input:
             raise ValueError("no key " + name)
         return code
 
+    def focus_wine(self):
+        root = self.display.screen().root
+        for window in root.query_tree().children:
+            name = window.get_wm_name()
+            if isinstance(name, bytes):
+                name = name.decode("utf-8", "replace")
+            if name and "Wine desktop" in name:
+                window.set_input_focus(X.RevertToParent, X.CurrentTime)
+                self.display.sync()
+                return
+        raise ValueError("no Wine desktop window")
+
     def perform(self, words):
         verb = words[0]
         if verb == "hello":
+            return
+        if verb == "focus":
+            self.focus_wine()
             return
         if verb == "type":
             rc = subprocess.run(["xdotool", "type", "--delay", "0", "--", " ".join(words[1:])],
