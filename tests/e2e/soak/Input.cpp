@@ -158,6 +158,9 @@ void TypeText(const std::wstring& text) {
     if (run.empty()) return;
     Request("type " + Utf8(run));
     run.clear();
+    // Typed characters cannot be told apart once in Wine: a Shift pressed
+    // after them, which Wine shows, comes after them all (X keeps the order).
+    Press(VK_SHIFT);
   };
   for (wchar_t ch : text) {
     const WORD vk = ch == L'\r' || ch == L'\n' ? VK_RETURN : ch == L'\t' ? VK_TAB : ch == L'\b' ? VK_BACK : 0;

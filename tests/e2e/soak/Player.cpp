@@ -467,14 +467,18 @@ std::string TPlayer::DialogEvent(const TEvent& event) {
   }
   if (std::string failure = Settle(); !failure.empty()) return failure;
   if (!Dialog()) return "the dialog closed by itself";
-  const std::vector<std::wstring> after = FieldTexts(dialog);
-  // A change of the columns derives the moves, from the rows as they read.
-  if (after.size() == 3 && after[1] != before[1] && after[0] == before[0] && touched != 2 &&
-      after[2] != DerivedMoves(after[0], after[1]))
-    return "columns '" + Narrow(after[1]) + "' with rows '" + Narrow(after[0]) + "' show moves '" +
-           Narrow(after[2]) + "' (before: '" + Narrow(before[0]) + "' '" + Narrow(before[1]) + "' '" +
-           Narrow(before[2]) + "', focus in field " + std::to_string(touched) + ")";
-  return {};
+  // Typed keys may still be on their way through the fields: read until the
+  // fields agree, as each key leaves them.
+  return Eventually(FProgram, [&] {
+    const std::vector<std::wstring> after = FieldTexts(dialog);
+    // A change of the columns derives the moves, from the rows as they read.
+    if (after.size() == 3 && after[1] != before[1] && after[0] == before[0] && touched != 2 &&
+        after[2] != DerivedMoves(after[0], after[1]))
+      return "columns '" + Narrow(after[1]) + "' with rows '" + Narrow(after[0]) + "' show moves '" +
+             Narrow(after[2]) + "' (before: '" + Narrow(before[0]) + "' '" + Narrow(before[1]) + "' '" +
+             Narrow(before[2]) + "', focus in field " + std::to_string(touched) + ")";
+    return std::string();
+  });
 }
 
 std::string TPlayer::HoldArrow(HWND dialog, const TEvent& event) {
