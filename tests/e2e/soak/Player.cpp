@@ -136,13 +136,15 @@ void TPlayer::Click(POINT p, HWND pressed) {
   if (pressed) WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() != pressed; }, 1000);
 }
 
-void TPlayer::CloseBox(HWND window) {
+POINT TPlayer::CloseBoxPoint(HWND window) {
   const RECT r = ScreenRect(window);
   RECT client{};
   GetClientRect(window, &client);
   const int frame = ((r.right - r.left) - client.right) / 2;
-  Click({r.right - frame - GetSystemMetrics(SM_CXSIZE) / 2 - 1, r.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2});
+  return {r.right - frame - GetSystemMetrics(SM_CXSIZE) / 2 - 1, r.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2};
 }
+
+void TPlayer::CloseBox(HWND window) { Click(CloseBoxPoint(window)); }
 
 std::string TPlayer::Perform(const TEvent& event) {
   switch (event.Kind) {
@@ -370,7 +372,10 @@ std::string TPlayer::ExpectExit() {
 }
 
 std::string TPlayer::CloseMain(bool) {
-  CloseBox(FProgram.Main());
+  // A close box that another window (the help viewer) covers is not clicked.
+  const POINT p = CloseBoxPoint(FProgram.Main());
+  if (GetAncestor(WindowFromPoint(p), GA_ROOT) != FProgram.Main()) return {};
+  Click(p);
   return ExpectExit();
 }
 
