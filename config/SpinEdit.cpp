@@ -165,9 +165,12 @@ LRESULT TSpinEdit::WMEditCommand(const TMessage& m) {
 }
 
 LRESULT TSpinEdit::WMMouseDown(const TMessage& m) {
-  if (m.Msg != WM_LBUTTONDOWN) return TCustomEdit::WMMouseDown(m);
+  if (m.Msg != WM_LBUTTONDOWN && m.Msg != WM_LBUTTONDBLCLK) return TCustomEdit::WMMouseDown(m);
   // A click that brings the focus in places the caret, as in any edit.
   FMouseEntering = !Focused();
+  // The edit takes the second press of a double click without the focus,
+  // which Tab may have moved away since the first.
+  if (m.Msg == WM_LBUTTONDBLCLK && FMouseEntering) ::SetFocus(Handle());
   const LRESULT result = TCustomEdit::WMMouseDown(m);
   FMouseEntering = false;
   return result;

@@ -245,6 +245,22 @@ TEST_F(ConfigFormTest, EnterClicksTheFocusedButton) {
   EXPECT_EQ(form1->Board().Rows(), 3);
 }
 
+// A field clicked again soon after Tab took the focus from it to a button:
+// the press comes as the second of a double click, and still brings the
+// focus in, so that Enter beeps in the field instead of clicking the button.
+TEST_F(ConfigFormTest, AFieldClickedTwiceAroundATabTakesTheFocusBack) {
+  TBeepCounter beeps;
+  Configure({[&] { RealClick(form2->SpinEdit3->Handle()); },
+             [&] { RealKey(VK_TAB); },  // to « Configurer »
+             [&] { EXPECT_EQ(GetFocus(), form2->Button1->Handle()); },
+             [&] { RealClick(form2->SpinEdit3->Handle()); },
+             [&] { EXPECT_EQ(GetFocus(), form2->SpinEdit3->Handle()); },
+             [&] { RealKey(VK_RETURN); },
+             [&] { EXPECT_TRUE(IsWindowVisible(form2->Handle())) << "Enter ended the dialog"; },
+             [&] { SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0); }});
+  EXPECT_EQ(beeps.Beeps, 1);
+}
+
 TEST_F(ConfigFormTest, ReopenedAfterBeingMovedItIsCentredAgain) {
   const POINT centre{(GetSystemMetrics(SM_CXSCREEN) - 201) / 2, (GetSystemMetrics(SM_CYSCREEN) - 260) / 2};
   auto position = [&] {

@@ -1,49 +1,142 @@
 #include "Input.h"
 
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include "WindowReader.h"
 
 namespace soak {
 
 namespace {
 
-void Send(INPUT input) { SendInput(1, &input, sizeof input); }
+int lost = 0;
 
-INPUT MouseAt(POINT p, DWORD flags) {
-  const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = (p.x * 65535 + cx / 2) / cx;
-  input.mi.dy = (p.y * 65535 + cy / 2) / cy;
-  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  return input;
+// One input made by x_input.py (see there); true once the X server took it.
+bool Request(const std::string& request) {
+  const std::string line = "@x " + request + "\n";
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fflush(stdout);
+  char answer[256] = {};
+  if (!std::fgets(answer, sizeof answer, stdin)) {
+    std::fprintf(stderr, "soak: no answer from x_input.py (the soak runs under it, see tools/soak)\n");
+    std::exit(3);
+  }
+  if (std::strncmp(answer, "ok", 2) == 0) return true;
+  std::printf("  (x_input.py: %s)\n", answer);
+  return false;
 }
 
-INPUT KeyInput(WORD vk, WORD scan, DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = scan;
-  input.ki.dwFlags = flags;
-  return input;
+// Waits for Wine to show what the input did, for at most 2 s.
+template <class F>
+bool Arrived(F done) {
+  const DWORD end = GetTickCount() + 2000;
+  while (!done()) {
+    if (e2e::Expired(end)) return done();
+    Sleep(1);
+  }
+  return true;
+}
+
+// Makes the input, and once more if Wine never showed its effect: the one
+// case where input is made again, counted and told.
+template <class F>
+void Make(const std::string& request, F done) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const bool taken = Request(request);
+    if (Arrived(done)) return;
+    if (attempt == 0) {
+      ++lost;
+      std::printf("  (input not seen by Wine after 2 s%s, window in front %p, made again: %s)\n",
+                  taken ? "" : ", not taken by X", static_cast<void*>(GetForegroundWindow()), request.c_str());
+    }
+  }
+}
+
+std::string Utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                       nullptr);
+  std::string out(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+DWORD WINAPI AsyncState(void* vk) {
+  return static_cast<WORD>(GetAsyncKeyState(static_cast<int>(reinterpret_cast<INT_PTR>(vk))));
+}
+
+// Whether Wine has the key or button down. Asked on a thread of its own:
+// Wine keeps a thread's "up" answers for 50 ms unless that thread itself
+// takes input, which would hold every wait for a press that long.
+bool Down(int vk) {
+  struct Thread {
+    HANDLE handle;
+    ~Thread() {
+      if (handle) CloseHandle(handle);
+    }
+  } thread{CreateThread(nullptr, 0, AsyncState, reinterpret_cast<void*>(static_cast<INT_PTR>(vk)), 0, nullptr)};
+  DWORD state = 0;
+  if (!thread.handle || WaitForSingleObject(thread.handle, 2000) != WAIT_OBJECT_0 ||
+      !GetExitCodeThread(thread.handle, &state))
+    return (GetAsyncKeyState(vk) & 0x8000) != 0;
+  return (state & 0x8000) != 0;
+}
+
+bool At(POINT p) {
+  POINT now{};
+  return GetCursorPos(&now) && now.x == p.x && now.y == p.y;
+}
+
+std::string Point(POINT p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+
+// The X key name of a virtual key.
+std::string KeyName(WORD vk) {
+  switch (vk) {
+    case VK_TAB: return "Tab";
+    case VK_RETURN: return "Return";
+    case VK_SPACE: return "space";
+    case VK_ESCAPE: return "Escape";
+    case VK_BACK: return "BackSpace";
+    case VK_UP: return "Up";
+    case VK_DOWN: return "Down";
+    case VK_LEFT: return "Left";
+    case VK_RIGHT: return "Right";
+    case VK_HOME: return "Home";
+    case VK_END: return "End";
+    case VK_DELETE: return "Delete";
+    case VK_F4: return "F4";
+    case VK_MENU: return "Alt_L";
+    case VK_CONTROL: return "Control_L";
+    case VK_SHIFT: return "Shift_L";
+    default: break;
+  }
+  if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) return std::string(1, static_cast<char>(std::tolower(vk)));
+  return "space";
 }
 
 }  // namespace
 
-void MouseMove(POINT screen) { Send(MouseAt(screen, 0)); }
+bool InputReady() { return Request("hello"); }
+
+bool FocusWine() { return Request("focus"); }
+
+int LostInputs() { return lost; }
+
+void MouseMove(POINT screen) { Make("move " + Point(screen), [&] { return At(screen); }); }
 
 void MouseButton(POINT screen, bool right, bool down) {
-  const DWORD flag = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
-                           : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
-  Send(MouseAt(screen, flag));
+  const std::string request = std::string(down ? "down " : "up ") + (right ? "3 " : "1 ") + Point(screen);
+  const int vk = right ? VK_RBUTTON : VK_LBUTTON;
+  Make(request, [&] { return At(screen) && Down(vk) == down; });
 }
 
 void Key(WORD vk, bool down) {
-  const auto scan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-  DWORD flags = down ? 0 : KEYEVENTF_KEYUP;
-  if (vk == VK_UP || vk == VK_DOWN || vk == VK_LEFT || vk == VK_RIGHT || vk == VK_HOME || vk == VK_END ||
-      vk == VK_DELETE)
-    flags |= KEYEVENTF_EXTENDEDKEY;
-  Send(KeyInput(vk, scan, flags));
+  // A key let go while no window is in front (the program just ended on its
+  // press, Fichier > Quitter) goes to no one: Wine drops it, and its state.
+  Make(std::string(down ? "keydown " : "keyup ") + KeyName(vk),
+       [&] { return Down(vk) == down || (!down && !GetForegroundWindow()); });
 }
 
 void Press(WORD vk, bool alt, bool ctrl, bool shift) {
@@ -58,10 +151,27 @@ void Press(WORD vk, bool alt, bool ctrl, bool shift) {
 }
 
 void TypeText(const std::wstring& text) {
+  // Line breaks, tabs and backspaces are the keys that make them; the rest
+  // is typed by x_input.py.
+  std::wstring run;
+  auto flush = [&] {
+    if (run.empty()) return;
+    Request("type " + Utf8(run));
+    run.clear();
+    // Typed characters cannot be told apart once in Wine: a Shift pressed
+    // after them, which Wine shows, comes after them all (X keeps the order).
+    Press(VK_SHIFT);
+  };
   for (wchar_t ch : text) {
-    Send(KeyInput(0, ch, KEYEVENTF_UNICODE));
-    Send(KeyInput(0, ch, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    const WORD vk = ch == L'\r' || ch == L'\n' ? VK_RETURN : ch == L'\t' ? VK_TAB : ch == L'\b' ? VK_BACK : 0;
+    if (!vk) {
+      run += ch;
+      continue;
+    }
+    flush();
+    Press(vk);
   }
+  flush();
 }
 
 bool SetClipboardText(const std::wstring& text) {

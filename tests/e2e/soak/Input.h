@@ -1,6 +1,9 @@
 #pragma once
-// Real input through the platform's input queue (SendInput), as a player's
-// mouse and keyboard make it: the program cannot tell it from a device's.
+// Real input, as a player's mouse and keyboard make it: each press, release
+// and move is made by the X server (xdotool, through x_input.py, which runs
+// the soak) and waited for until Wine has taken it into its input queue.
+// Wine's own injected input (SendInput) is now and then lost, or lands where
+// the X pointer still was, which real X input never does.
 
 #include <windows.h>
 
@@ -13,9 +16,18 @@ void MouseButton(POINT screen, bool right, bool down);
 void Key(WORD vk, bool down);
 // A key pressed and released, with modifiers held around it.
 void Press(WORD vk, bool alt = false, bool ctrl = false, bool shift = false);
-// Characters typed as the keyboard's Unicode packets (any character).
+// Characters typed on the keyboard (any character).
 void TypeText(const std::wstring& text);
 // Puts text on the clipboard, for a paste.
 bool SetClipboardText(const std::wstring& text);
+
+// Inputs the X server took but Wine never showed (the pointer not where it
+// was sent, a key or button not in the state it was sent to), made again.
+int LostInputs();
+// Gives Wine the X keyboard focus: keys reach no window while the X focus
+// is still where a program that ended left it.
+bool FocusWine();
+// Whether the X side answers; false when the soak runs without x_input.py.
+bool InputReady();
 
 }  // namespace soak

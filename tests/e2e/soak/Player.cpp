@@ -36,7 +36,7 @@ bool WaitFor(F done, DWORD ms) {
   while (!done()) {
     if (Expired(end)) return done();
     PumpOwn();
-    Sleep(5);
+    Sleep(1);
   }
   return true;
 }
@@ -127,35 +127,24 @@ std::string TPlayer::Check() {
 
 void TPlayer::Click(POINT p, HWND pressed) {
   MouseMove(p);
-  FPresses = 0;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    ++FPresses;
-    MouseButton(p, false, true);
-    FProgram.Settle(1);
-    // A press can be lost under Wine when it comes just as the window under
-    // the pointer changes; one that never reached its window is made again.
-    const bool reached = !pressed || WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() == pressed; }, 1000);
-    MouseButton(p, false, false);
-    FProgram.Settle();
-    if (!reached) continue;
-    if (!pressed) return;
-    // Likewise a release: the pressed window holds the mouse until it comes.
-    FReleases = 1;
-    while (!WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() != pressed; }, 500) && FReleases < 3) {
-      ++FReleases;
-      MouseButton(p, false, false);
-    }
-    return;
-  }
+  MouseButton(p, false, true);
+  // The press is in Wine's queue; the pressed window takes the mouse once the
+  // program handled it, and lets it go with the release.
+  FPressTaken = !pressed || WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() == pressed; }, 1000);
+  MouseButton(p, false, false);
+  FProgram.Settle();
+  if (pressed) WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() != pressed; }, 1000);
 }
 
-void TPlayer::CloseBox(HWND window) {
+POINT TPlayer::CloseBoxPoint(HWND window) {
   const RECT r = ScreenRect(window);
   RECT client{};
   GetClientRect(window, &client);
   const int frame = ((r.right - r.left) - client.right) / 2;
-  Click({r.right - frame - GetSystemMetrics(SM_CXSIZE) / 2 - 1, r.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2});
+  return {r.right - frame - GetSystemMetrics(SM_CXSIZE) / 2 - 1, r.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2};
 }
+
+void TPlayer::CloseBox(HWND window) { Click(CloseBoxPoint(window)); }
 
 std::string TPlayer::Perform(const TEvent& event) {
   switch (event.Kind) {
@@ -195,18 +184,8 @@ std::string TPlayer::ClickTile(const TEvent& event) {
     Click(p);
     return {};
   }
-  const std::int64_t countBefore = FModel.Count;
   Click(p, button);
-  std::string failure = ExpectClick(before, slot);
-  if (!failure.empty() && Unchanged(before)) {
-    // Nothing happened at all: the click was lost on its way, as Wine now
-    // and then loses injected input; it is made once more.
-    ++FResent;
-    FModel.Count = countBefore;
-    Click(p, button);
-    failure = ExpectClick(before, slot);
-  }
-  return failure;
+  return ExpectClick(before, slot);
 }
 
 std::string TPlayer::TileKey(const TEvent& event) {
@@ -225,26 +204,9 @@ std::string TPlayer::TileKey(const TEvent& event) {
       ReadBoard(main, after);
       if (after.tiles == before.tiles) return {};
     }
-    const std::int64_t countBefore = FModel.Count;
-    std::string failure = ExpectClick(before, static_cast<int>(slot));
-    if (!failure.empty() && Unchanged(before)) {
-      ++FResent;  // the key's release was lost: the button waits for it
-      FModel.Count = countBefore;
-      Key(VK_SPACE, false);
-      failure = ExpectClick(before, static_cast<int>(slot));
-    }
-    return failure;
+    return ExpectClick(before, static_cast<int>(slot));
   }
   return {};
-}
-
-bool TPlayer::Unchanged(const Board& before) {
-  Board now;
-  ReadBoard(FProgram.Main(), now);
-  std::wstring status;
-  StatusText(FProgram.Main(), status);
-  return now.tiles == before.tiles && ReadMoveCount(status) == std::optional<std::int64_t>(FModel.Count - 1) &&
-         !FProgram.Shown(kBoxClass, nullptr);
 }
 
 std::string TPlayer::ExpectClick(const Board& before, int slot) {
@@ -273,8 +235,8 @@ std::string TPlayer::ExpectClick(const Board& before, int slot) {
       text += "\n   ";
       for (int t : *tiles) text += " " + std::to_string(t);
     }
-    return text + "\n    presses made: " + std::to_string(FPresses) + ", releases " + std::to_string(FReleases) +
-           ", capture now " + std::to_string(reinterpret_cast<std::uintptr_t>(FProgram.Capture()));
+    return text + "\n    the tile " + (FPressTaken ? "took" : "never took") + " the mouse on the press; capture now " +
+           std::to_string(reinterpret_cast<std::uintptr_t>(FProgram.Capture()));
   });
 }
 
@@ -410,7 +372,10 @@ std::string TPlayer::ExpectExit() {
 }
 
 std::string TPlayer::CloseMain(bool) {
-  CloseBox(FProgram.Main());
+  // A close box that another window (the help viewer) covers is not clicked.
+  const POINT p = CloseBoxPoint(FProgram.Main());
+  if (GetAncestor(WindowFromPoint(p), GA_ROOT) != FProgram.Main()) return {};
+  Click(p);
   return ExpectExit();
 }
 
@@ -439,11 +404,9 @@ std::string TPlayer::Resize(const TEvent& event) {
   // The border's drag holds the mouse until the button goes up.
   WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() == nullptr; }, 2000);
   if (std::string failure = Settle(); !failure.empty()) return failure;
-  // The pointer is taken off the border, and time given for the display's
-  // own pointer to follow: a later press must not find it there.
+  // The pointer is taken off the border: a later press must not find it there.
   MouseMove({w / 2, h - 10});
   FProgram.Settle();
-  Sleep(50);
   const RECT now = ScreenRect(main);
   const SIZE size{now.right - now.left, now.bottom - now.top};
   if (size.cx != r.right - r.left || size.cy != r.bottom - r.top) FModel.UserSize = size;
@@ -499,10 +462,6 @@ std::string TPlayer::DialogEvent(const TEvent& event) {
       Press(event.A == 0 ? VK_RETURN : event.A == 1 ? VK_SPACE : VK_ESCAPE);
       // Enter and Space click a focused button; nothing else ends the dialog.
       if (event.A < 2 && (focusText == L"&Configurer" || focusText == L"&Fermer")) {
-        if (!WaitFor([&] { return Dialog() == nullptr; }, 1500) && FProgram.Focus() == focus) {
-          ++FResent;  // the key was lost on its way
-          Press(event.A == 0 ? VK_RETURN : VK_SPACE);
-        }
         if (!WaitFor([&] { return Dialog() == nullptr; }, 3000)) return "the dialog stayed open";
         return DialogEnded(focusText == L"&Configurer");
       }
@@ -513,14 +472,18 @@ std::string TPlayer::DialogEvent(const TEvent& event) {
   }
   if (std::string failure = Settle(); !failure.empty()) return failure;
   if (!Dialog()) return "the dialog closed by itself";
-  const std::vector<std::wstring> after = FieldTexts(dialog);
-  // A change of the columns derives the moves, from the rows as they read.
-  if (after.size() == 3 && after[1] != before[1] && after[0] == before[0] && touched != 2 &&
-      after[2] != DerivedMoves(after[0], after[1]))
-    return "columns '" + Narrow(after[1]) + "' with rows '" + Narrow(after[0]) + "' show moves '" +
-           Narrow(after[2]) + "' (before: '" + Narrow(before[0]) + "' '" + Narrow(before[1]) + "' '" +
-           Narrow(before[2]) + "', focus in field " + std::to_string(touched) + ")";
-  return {};
+  // Typed keys may still be on their way through the fields: read until the
+  // fields agree, as each key leaves them.
+  return Eventually(FProgram, [&] {
+    const std::vector<std::wstring> after = FieldTexts(dialog);
+    // A change of the columns derives the moves, from the rows as they read.
+    if (after.size() == 3 && after[1] != before[1] && after[0] == before[0] && touched != 2 &&
+        after[2] != DerivedMoves(after[0], after[1]))
+      return "columns '" + Narrow(after[1]) + "' with rows '" + Narrow(after[0]) + "' show moves '" +
+             Narrow(after[2]) + "' (before: '" + Narrow(before[0]) + "' '" + Narrow(before[1]) + "' '" +
+             Narrow(before[2]) + "', focus in field " + std::to_string(touched) + ")";
+    return std::string();
+  });
 }
 
 std::string TPlayer::HoldArrow(HWND dialog, const TEvent& event) {

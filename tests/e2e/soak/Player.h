@@ -25,8 +25,6 @@ class TPlayer {
   // Plays one event and checks; an empty text when all holds. An event
   // meant for another screen than the one in front is skipped.
   std::string Play(const TEvent& event);
-  // Input that was lost on its way (nothing at all happened) and sent again.
-  int Resent() const { return FResent; }
 
  private:
   std::string Perform(const TEvent& event);
@@ -37,8 +35,6 @@ class TPlayer {
   std::string TileKey(const TEvent& event);
   // Counts a click on slot `slot` of the board read before it.
   std::string ExpectClick(const e2e::Board& before, int slot);
-  // Whether a click on a tile had no effect at all (the count one ahead).
-  bool Unchanged(const e2e::Board& before);
   std::string Command(int command, bool mouse);
   std::string AfterCommand(int command);
   std::string Resize(const TEvent& event);
@@ -54,8 +50,9 @@ class TPlayer {
   std::string BoxEnd(int way);
 
   // A real click at a point; waits until the press reached `pressed` (when
-  // given) before letting the button go.
+  // given) before letting the button go, and until the release freed it.
   void Click(POINT p, HWND pressed = nullptr);
+  POINT CloseBoxPoint(HWND window);
   void CloseBox(HWND window);
   bool OpenMenu(int bar, bool mouse);
   POINT MenuBarPoint(int bar);
@@ -65,8 +62,7 @@ class TPlayer {
   HWND FOther;
   TModel FModel;
   bool FBoxExpected = false;
-  int FPresses = 0, FReleases = 0;  // of the last click
-  int FResent = 0;
+  bool FPressTaken = true;  // whether the last click's press reached the window meant
   int FBarOffset[3] = {-1, -1, -1};
   int FPopupWidth[3] = {};  // left of each menu of the bar from the window's left
 };

@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "Input.h"
 #include "WindowReader.h"
 
 namespace soak {
@@ -48,7 +49,7 @@ bool TProgram::Start() {
   FMain = main;
   FThread = GetWindowThreadProcessId(main, nullptr);
   Settle();
-  return Activate(main);
+  return Activate(main) && FocusWine();
 }
 
 void TProgram::Stop() {

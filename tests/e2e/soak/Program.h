@@ -32,10 +32,11 @@ class TProgram {
   // Whether the window belongs to the program.
   bool Owns(HWND hwnd) const;
 
-  // Round trips of a null message through the program's message loop, so
-  // that input sent before has been taken and handled: false when the
-  // program does not answer one within 2 s.
-  bool Settle(int roundTrips = 3) const;
+  // Round trips of a null message through the program's message loop: input
+  // already in its queue (see Input.h) has been taken and handled after the
+  // second, unless posted messages came first (checks poll on). False when
+  // the program does not answer one within 2 s.
+  bool Settle(int roundTrips = 2) const;
   // The program's focused window and mouse capture.
   HWND Focus() const;
   HWND Capture() const;

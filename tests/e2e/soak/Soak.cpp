@@ -2,6 +2,7 @@
 // every event; a failure is shrunk to a short list of events that repeats it.
 //   brelix_soak EXE TITLE EVENTS [SEED] [--shrink-minutes M]
 //   brelix_soak EXE TITLE --replay FILE       (a list as printed on a failure)
+// It runs under x_input.py, which makes its input as real X input.
 
 #include <windows.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "Events.h"
+#include "Input.h"
 #include "Player.h"
 #include "Program.h"
 
@@ -56,8 +58,6 @@ void PrintList(const std::vector<TEvent>& events) {
 class TRunner {
  public:
   TRunner(TProgram& program, HWND other) : FPlayer(program, other) {}
-
-  int Resent() const { return FPlayer.Resent(); }
 
   // Plays the list from a fresh start; the failure, with the index of the
   // event that showed it.
@@ -148,6 +148,10 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   setvbuf(stdout, nullptr, _IONBF, 0);
+  if (!InputReady()) {
+    std::fprintf(stderr, "brelix_soak: xdotool does not answer through x_input.py\n");
+    return 2;
+  }
   TProgram program(argv[1], argv[2]);
   HWND other = CreateOtherWindow();
   TRunner runner(program, other);
@@ -179,13 +183,14 @@ int wmain(int argc, wchar_t** argv) {
   const double seconds = Seconds(start);
   if (failure.empty()) {
     program.Stop();
-    std::printf("soak: %zu events in %.0f s, %.1f events/s, 0 failures, %d lost inputs sent again (seed %u)\n",
-                played.size(), seconds, played.size() / seconds, runner.Resent(), seed);
+    std::printf("soak: %zu events in %.0f s, %.1f events/s, 0 failures, %d inputs Wine never showed made again (seed %u)\n",
+                played.size(), seconds, played.size() / seconds, LostInputs(), seed);
     return 0;
   }
   std::printf("FAILED at event %zu (%s), seed %u: %s\n", played.size(), played.back().Describe().c_str(), seed,
               failure.c_str());
-  std::printf("%zu events in %.0f s before the failure\n", played.size(), seconds);
+  std::printf("%zu events in %.0f s before the failure, %d inputs Wine never showed made again\n", played.size(),
+              seconds, LostInputs());
   const std::string kind = KindOf(failure);
   std::printf("shrinking (at most %.0f minutes)...\n", shrinkMinutes);
   if (!runner.Fails(played, kind)) {
