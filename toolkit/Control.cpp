@@ -266,6 +266,7 @@ LRESULT TWinControl::WndProc(const TMessage& m) {
     case WM_PAINT: return WMPaint(m);
     case WM_PRINTCLIENT: return WMPrintClient(m);
     case WM_NCPAINT: return WMNcPaint(m);
+    case WM_NCLBUTTONDBLCLK: return WMNcLButtonDblClk(m);
     case WM_ERASEBKGND: return WMEraseBkgnd(m);
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: return WMMouseDown(m);

@@ -189,6 +189,7 @@ class TWinControl : public TControl {
   virtual LRESULT WMPaint(const TMessage& m);
   virtual LRESULT WMPrintClient(const TMessage& m);
   virtual LRESULT WMNcPaint(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMNcLButtonDblClk(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMEraseBkgnd(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMMouseDown(const TMessage& m);
   virtual LRESULT WMMouseMove(const TMessage& m);

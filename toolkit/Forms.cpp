@@ -278,6 +278,15 @@ LRESULT TForm::WMActivate(const TMessage& m) {
   return DefaultHandler(m);
 }
 
+// A dialog shown again where it was is the same window: a click on its close
+// box soon after the one that hid it arrives as the second of a double click,
+// which the system leaves unanswered. It is a press like any other.
+LRESULT TForm::WMNcLButtonDblClk(const TMessage& m) {
+  if (m.WParam == HTCLOSE || m.WParam == HTMINBUTTON || m.WParam == HTMAXBUTTON)
+    return DefaultHandler({WM_NCLBUTTONDOWN, m.WParam, m.LParam});
+  return DefaultHandler(m);
+}
+
 LRESULT TForm::WMDestroy(const TMessage& m) {
   // The menu belongs to its component, not to the window.
   if (FMenu) SetMenu(Handle(), nullptr);

@@ -71,6 +71,7 @@ class TForm : public TWinControl {
   LRESULT WMCommand(const TMessage& m) override;
   LRESULT WMActivate(const TMessage& m) override;
   LRESULT WMDestroy(const TMessage& m) override;
+  LRESULT WMNcLButtonDblClk(const TMessage& m) override;
 
  private:
   void LoadChildren(const layout::Node& node, TComponent& parentComponent, TWinControl& parentControl);

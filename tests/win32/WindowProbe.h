@@ -69,19 +69,32 @@ inline void Pump(DWORD milliseconds) {
 // Real mouse input at a window's centre, through the input queue; the move
 // and the button go in one batch at absolute coordinates, so that the event
 // lands where it is meant to whatever the pointer did before.
-inline void RealMouse(HWND hwnd, DWORD button) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
+inline void RealMouseAt(POINT screen, DWORD button) {
   const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
   INPUT input[2] = {};
   const DWORD flags[2] = {MOUSEEVENTF_MOVE, button};
   for (int i = 0; i < 2; ++i) {
     input[i].type = INPUT_MOUSE;
-    input[i].mi.dx = ((r.left + r.right) / 2 * 65535 + cx / 2) / cx;
-    input[i].mi.dy = ((r.top + r.bottom) / 2 * 65535 + cy / 2) / cy;
+    input[i].mi.dx = (screen.x * 65535 + cx / 2) / cx;
+    input[i].mi.dy = (screen.y * 65535 + cy / 2) / cy;
     input[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE;
   }
   SendInput(2, input, sizeof(INPUT));
+}
+inline void RealMouse(HWND hwnd, DWORD button) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  RealMouseAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, button);
+}
+
+// A point of a window's close box, found as the window itself tells it.
+inline POINT CloseBoxPoint(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  for (int y = r.top; y < r.top + GetSystemMetrics(SM_CYCAPTION) + 8; ++y)
+    for (int x = r.right - 1; x > r.right - 40; --x)
+      if (SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return {x - 4, y + 4};
+  return {-1, -1};
 }
 
 // Pumps until `done` holds, for at most `milliseconds`; whether it does.

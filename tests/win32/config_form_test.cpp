@@ -261,6 +261,27 @@ TEST_F(ConfigFormTest, AFieldClickedTwiceAroundATabTakesTheFocusBack) {
   EXPECT_EQ(beeps.Beeps, 1);
 }
 
+// The dialog shown again is the same window: its close box clicked soon
+// after the click that closed it takes the press as the second of a double
+// click, and must close it all the same.
+TEST_F(ConfigFormTest, ItsCloseBoxClosesItAgainWhenClickedSoonAfterReopening) {
+  for (int showing = 1; showing <= 3; ++showing) {
+    bool leftOpen = false;
+    TScript script({[&] {
+                      const POINT p = CloseBoxPoint(form2->Handle());
+                      RealMouseAt(p, MOUSEEVENTF_LEFTDOWN);
+                      RealMouseAt(p, MOUSEEVENTF_LEFTUP);
+                    },
+                    [] {}, [] {}, [] {}, [] {},
+                    [&] {  // still open 300 ms after the click
+                      leftOpen = true;
+                      SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0);
+                    }});
+    form1->Find<TMenuItem>(L"Configurer1").Click();
+    EXPECT_FALSE(leftOpen) << "showing " << showing << ": the close box left the dialog open";
+  }
+}
+
 TEST_F(ConfigFormTest, ReopenedAfterBeingMovedItIsCentredAgain) {
   const POINT centre{(GetSystemMetrics(SM_CXSCREEN) - 201) / 2, (GetSystemMetrics(SM_CYSCREEN) - 260) / 2};
   auto position = [&] {

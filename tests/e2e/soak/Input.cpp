@@ -122,6 +122,8 @@ bool InputReady() { return Request("hello"); }
 
 bool FocusWine() { return Request("focus"); }
 
+void Screenshot(const std::string& name) { Request("shot " + name); }
+
 int LostInputs() { return lost; }
 
 void MouseMove(POINT screen) { Make("move " + Point(screen), [&] { return At(screen); }); }

@@ -27,6 +27,8 @@ int LostInputs();
 // Gives Wine the X keyboard focus: keys reach no window while the X focus
 // is still where a program that ended left it.
 bool FocusWine();
+// A picture of the screen as it is, NAME.png (see x_input.py).
+void Screenshot(const std::string& name);
 // Whether the X side answers; false when the soak runs without x_input.py.
 bool InputReady();
 

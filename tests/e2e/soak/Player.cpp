@@ -555,7 +555,16 @@ std::string TPlayer::EndDialog(HWND dialog, int way) {
     case 4: CloseBox(dialog); break;
     default: Press(VK_F4, true); break;
   }
-  if (!WaitFor([&] { return Dialog() == nullptr; }, 3000)) return "the dialog stayed open";
+  if (!WaitFor([&] { return Dialog() == nullptr; }, 3000)) {
+    const POINT p = CloseBoxPoint(dialog);
+    const HWND hit = WindowFromPoint(p);
+    const RECT r = ScreenRect(dialog);
+    return "the dialog stayed open (dialog at " + std::to_string(r.left) + "," + std::to_string(r.top) + "-" +
+           std::to_string(r.right) + "," + std::to_string(r.bottom) + "; close box point " + std::to_string(p.x) + "," +
+           std::to_string(p.y) + " over '" + Narrow(ClassOf(hit)) + "' '" + Narrow(TextOf(hit)) + "' of root '" +
+           Narrow(ClassOf(GetAncestor(hit, GA_ROOT))) + "'; in front '" + Narrow(ClassOf(GetForegroundWindow())) +
+           "' '" + Narrow(TextOf(GetForegroundWindow())) + "'; help open " + std::to_string(HelpOpen()) + ")";
+  }
   return DialogEnded(way != 2 && way != 3);
 }
 

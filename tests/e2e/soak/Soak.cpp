@@ -187,6 +187,7 @@ int wmain(int argc, wchar_t** argv) {
                 played.size(), seconds, played.size() / seconds, LostInputs(), seed);
     return 0;
   }
+  Screenshot("soak-failure");
   std::printf("FAILED at event %zu (%s), seed %u: %s\n", played.size(), played.back().Describe().c_str(), seed,
               failure.c_str());
   std::printf("%zu events in %.0f s before the failure, %d inputs Wine never showed made again\n", played.size(),

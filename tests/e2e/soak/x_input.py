@@ -14,12 +14,14 @@ The soak asks on its standard output with one line per input:
                          keyboard lacks to a spare key)
     @x focus             the X keyboard focus on Wine's desktop window, where
                          a program that ended may have left it on none
+    @x shot NAME         a screenshot, NAME.png in $BRELIX_SOAK_SHOTS (or here)
     @x hello             nothing: whether the helper is there
 The answer on its standard input is "ok" once the X server has taken the
 input (a round trip after it), or "failed WHY". Every other line of its
 output is passed on, without the carriage returns of Windows' text mode.
 """
 
+import os
 import subprocess
 import sys
 
@@ -57,6 +59,11 @@ class Input:
             return
         if verb == "focus":
             self.focus_wine()
+            return
+        if verb == "shot":
+            path = os.path.join(os.environ.get("BRELIX_SOAK_SHOTS", "."), words[1] + ".png")
+            subprocess.run(["import", "-window", "root", path], stdin=subprocess.DEVNULL, timeout=20, check=True)
+            print("screenshot: " + os.path.abspath(path), flush=True)
             return
         if verb == "type":
             rc = subprocess.run(["xdotool", "type", "--delay", "0", "--", " ".join(words[1:])],
