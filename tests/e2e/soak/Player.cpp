@@ -250,9 +250,19 @@ POINT TPlayer::MenuBarPoint(int bar) {
   if (FBarOffset[bar] < 0) {
     // Where each menu of the bar starts: its drop-down opens under it.
     for (int i = 0; i < 3; ++i) {
-      FProgram.Activate(main);
-      Press("FOA"[i], true);
-      if (!WaitFor([&] { return FProgram.Shown(kMenuClass, nullptr) != nullptr; }, 2000)) return {-1, -1};
+      // Just after a start the first Alt may go to no one (the X focus not
+      // yet Wine's): the menu is asked for again.
+      bool open = false;
+      for (int attempt = 0; attempt < 3 && !open; ++attempt) {
+        if (attempt) {
+          Press(VK_ESCAPE);
+          FocusWine();
+        }
+        FProgram.Activate(main);
+        Press("FOA"[i], true);
+        open = WaitFor([&] { return FProgram.Shown(kMenuClass, nullptr) != nullptr; }, 2000);
+      }
+      if (!open) return {-1, -1};
       const RECT popup = ScreenRect(FProgram.Shown(kMenuClass, nullptr));
       FBarOffset[i] = popup.left - r.left;
       FPopupWidth[i] = popup.right - popup.left;
@@ -302,6 +312,7 @@ bool TPlayer::OpenMenu(int bar, bool mouse) {
       return true;
     Press(VK_ESCAPE);
     Press(VK_ESCAPE);
+    FocusWine();
   }
   return false;
 }
