@@ -15,6 +15,7 @@ const wchar_t* const kTypedTexts[] = {
 const wchar_t* const kPasteTexts[] = {
     L"$7FFFFFFF", L"-0",  L"+5",   L"  7",  L"7  ", L"\x0663", L"",          L"0x1F",       L"x10",
     L"\r\n5",     L"-2147483648", L"2147483648", L"99999999999", L"4.5", L"1,5", L"-$80000000", L"\t8",
+    L"\x05D0\x05D1 7", L"\x0633\x0644\x0627\x0645 12", L"1\x0663\x0665 \x0627\x0644\x0661",
 };
 constexpr std::uint32_t kPasteKinds = std::size(kPasteTexts) + 3;  // and three made ones
 
@@ -55,6 +56,10 @@ std::wstring PasteText(std::uint32_t index, std::uint32_t seed) {
         c = r < 3 ? static_cast<wchar_t>(L'0' + Pick(random, 10))
             : r < 5 ? static_cast<wchar_t>(1 + Pick(random, 31))
                     : static_cast<wchar_t>(32 + Pick(random, 0xD7FF - 32));
+        // Wine 8's gdi32 reads out of bounds drawing some long mixes of
+        // right-to-left letters with other text, in any edit control (a plain
+        // EDIT crashes alike); right-to-left text comes from the chosen ones.
+        if (c >= 0x0590 && c <= 0x08FF) c = static_cast<wchar_t>(0x4E00 + c % 0x100);
       }
       return text;
     }
@@ -99,7 +104,7 @@ TEvent Generate(std::mt19937& random, TScreen screen, bool helpOpen) {
       if (e.Kind == TKind::FieldPaste) e = {e.Kind, a % 3, b % kPasteKinds, c};
       if (e.Kind == TKind::ArrowHold) {
         // Mostly clicks; now and then held into the auto-repeat.
-        const std::uint32_t held = Pick(random, 10) < 8 ? Pick(random, 150) : 350 + Pick(random, 500);
+        const std::uint32_t held = Pick(random, 10) < 8 ? Pick(random, 150) : 420 + Pick(random, 250);
         e = {e.Kind, a % 6, held, Pick(random, 10) < 6 ? 0u : 1 + Pick(random, aeCount - 1)};
       }
       if (e.Kind == TKind::DialogTab) e.A = a % 2;

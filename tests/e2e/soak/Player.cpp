@@ -250,8 +250,6 @@ POINT TPlayer::MenuBarPoint(int bar) {
   if (FBarOffset[bar] < 0) {
     // Where each menu of the bar starts: its drop-down opens under it.
     for (int i = 0; i < 3; ++i) {
-      // Just after a start the first Alt may go to no one (the X focus not
-      // yet Wine's): the menu is asked for again.
       bool open = false;
       for (int attempt = 0; attempt < 3 && !open; ++attempt) {
         if (attempt) {
@@ -547,9 +545,9 @@ std::string TPlayer::HoldArrow(HWND dialog, const TEvent& event) {
   if (!WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() != pair; }, 1000))
     return "the arrows keep the mouse after the button was let go";
   if (event.B < 300 && event.C == aeRelease) return {};
-  // Let go, the arrow must not step again.
+  // Let go, the arrow must not step again (it would within one repeat, 100 ms).
   const std::wstring first = TextOf(field, 20000);
-  WaitFor([] { return false; }, 250);
+  WaitFor([] { return false; }, 150);
   if (std::string failure = Settle(); !failure.empty()) return failure;
   if (TextOf(field, 20000) != first)
     return "the field keeps stepping after its arrow was let go ('" + Narrow(first) + "' became '" +

@@ -49,7 +49,12 @@ bool TProgram::Start() {
   FMain = main;
   FThread = GetWindowThreadProcessId(main, nullptr);
   Settle();
-  return Activate(main) && FocusWine();
+  if (!Activate(main) || !FocusWine()) return false;
+  // Wine takes the X focus a moment after it is given: keys pressed in that
+  // moment reach the server but no window.
+  Sleep(300);
+  Settle();
+  return Activate(main);
 }
 
 void TProgram::Stop() {

@@ -160,6 +160,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::vector<TEvent> events = ReadList(argv[4]);
     std::size_t at = 0;
     const std::string failure = runner.Run(events, at);
+    if (!failure.empty()) Screenshot("soak-failure");
     program.Stop();
     if (failure.empty()) {
       std::printf("%zu events replayed, no failure\n", events.size());
