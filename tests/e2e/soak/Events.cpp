@@ -1,6 +1,7 @@
 #include "Events.h"
 
 #include <iterator>
+#include <utility>
 
 namespace soak {
 
@@ -16,7 +17,15 @@ const wchar_t* const kPasteTexts[] = {
     L"$7FFFFFFF", L"-0",  L"+5",   L"  7",  L"7  ", L"\x0663", L"",          L"0x1F",       L"x10",
     L"\r\n5",     L"-2147483648", L"2147483648", L"99999999999", L"4.5", L"1,5", L"-$80000000", L"\t8",
     L"\x05D0\x05D1 7", L"\x0633\x0644\x0627\x0645 12", L"1\x0663\x0665 \x0627\x0644\x0661",
+    L"\x0928\x092E\x0938\x094D\x0924\x0947 \x0967\x0968", L"\x0E2A\x0E27\x0E31\x0E2A\x0E14\x0E35 \x0E51",
 };
+// Where garbage is drawn from: the basic plane but the scripts whose letters
+// combine or run right to left (U+0590 to U+1CFF, U+A800 to U+ABFF, U+D800
+// and up). Long random mixes of those crash Wine 8's gdi32 as it shapes them,
+// in any edit control (a plain EDIT crashes alike); such text comes from the
+// chosen texts instead, as words.
+constexpr std::pair<std::uint32_t, std::uint32_t> kGarbageRanges[] = {
+    {0x20, 0x058F}, {0x1D00, 0x2FFF}, {0x3000, 0x9FFF}, {0xA000, 0xA7FF}, {0xAC00, 0xD7A3}};
 constexpr std::uint32_t kPasteKinds = std::size(kPasteTexts) + 3;  // and three made ones
 
 const char* const kKindNames[] = {
@@ -49,17 +58,16 @@ std::wstring PasteText(std::uint32_t index, std::uint32_t seed) {
       text[Pick(random, 10000)] = L'-';
       return text;
     }
-    default: {  // garbage: any characters of the basic plane, line breaks and controls
+    default: {  // garbage: characters of the basic plane, line breaks and controls
       std::wstring text(1 + Pick(random, 400), L' ');
       for (auto& c : text) {
         const std::uint32_t r = Pick(random, 10);
-        c = r < 3 ? static_cast<wchar_t>(L'0' + Pick(random, 10))
-            : r < 5 ? static_cast<wchar_t>(1 + Pick(random, 31))
-                    : static_cast<wchar_t>(32 + Pick(random, 0xD7FF - 32));
-        // Wine 8's gdi32 reads out of bounds drawing some long mixes of
-        // right-to-left letters with other text, in any edit control (a plain
-        // EDIT crashes alike); right-to-left text comes from the chosen ones.
-        if (c >= 0x0590 && c <= 0x08FF) c = static_cast<wchar_t>(0x4E00 + c % 0x100);
+        if (r < 3) c = static_cast<wchar_t>(L'0' + Pick(random, 10));
+        else if (r < 5) c = static_cast<wchar_t>(1 + Pick(random, 31));
+        else {
+          const auto& [from, to] = kGarbageRanges[Pick(random, std::size(kGarbageRanges))];
+          c = static_cast<wchar_t>(from + Pick(random, to - from + 1));
+        }
       }
       return text;
     }
