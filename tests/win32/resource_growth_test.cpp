@@ -15,6 +15,7 @@
 #include "ConfigForm.h"
 #include "MainForm.h"
 #include "ResourceCounts.h"
+#include "TwoForms.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -107,27 +108,13 @@ void ExpectFlat(const std::function<void()>& command) {
   ExpectNoGrowth(before, CountResources());
 }
 
-class ResourceGrowthTest : public testing::Test {
+class ResourceGrowthTest : public TTwoFormsTest {
  protected:
-  void SetUp() override {
-    form1 = TForm::New<TForm1>(nullptr);
-    form2 = TForm::New<TForm2>(nullptr, [this] { return form1->Configuration(); });
-    form1->SetConfigDialog(form2.get());
-    form1->Show();
-    Pump(50);
-  }
-  void TearDown() override {
-    form1->SetConfigDialog(nullptr);
-    form2.reset();
-    form1.reset();
-  }
   void Menu(const wchar_t* item) {
     form1->Find<TMenuItem>(item).Click();
     Application().ProcessMessages();
   }
 
-  std::unique_ptr<TForm1> form1;
-  std::unique_ptr<TForm2> form2;
   TPostedAction posted;
 };
 
