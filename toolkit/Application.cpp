@@ -37,11 +37,29 @@ void TApplication::FormDestroyed(TForm& form) {
   if (FMainForm == &form) FMainForm = nullptr;
 }
 
+namespace {
+
+bool IsPushButton(HWND hwnd) {
+  wchar_t cls[8] = {};
+  if (!GetClassNameW(hwnd, cls, 8) || _wcsicmp(cls, L"Button") != 0) return false;
+  const LONG type = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
 bool TApplication::IsNavigationMessage(MSG& msg) {
   if (!msg.hwnd) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   TWinControl* control = TWinControl::FromHandle(root);
   if (!control || !control->IsForm()) return false;
+  // Enter clicks the focused push button, as in any dialog box. The dialog
+  // navigation clicks only a button styled as the default one, and our forms
+  // have no default button: Tab leaves that style to chance.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && msg.hwnd == GetFocus() && IsPushButton(msg.hwnd)) {
+    SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(msg.hwnd), BN_CLICKED), reinterpret_cast<LPARAM>(msg.hwnd));
+    return true;
+  }
   return IsDialogMessageW(root, &msg) != FALSE;
 }
 

@@ -60,7 +60,8 @@ class TApplication {
   void Beep(UINT type = MB_OK);
   void SetBeepHook(BeepHook hook) { FBeepHook = std::move(hook); }
 
-  // Routes keyboard navigation (Tab, Alt+letter) of the active form.
+  // Routes keyboard navigation (Tab, Alt+letter, Enter on a push button) of
+  // the active form.
   bool IsNavigationMessage(MSG& msg);
 
  private:

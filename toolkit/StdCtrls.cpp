@@ -22,8 +22,8 @@ bool TButton::CommandNotify(WORD code) {
   return true;
 }
 
-// As in any dialog, the focused push button is the default one: drawn so, and
-// clicked by Enter through the dialog navigation.
+// As in any dialog, the focused push button is drawn as the default one
+// (Enter clicks it: see TApplication::IsNavigationMessage).
 LRESULT TButton::WMSetFocus(const TMessage& m) {
   SendMessageW(Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
   return TWinControl::WMSetFocus(m);
@@ -32,16 +32,6 @@ LRESULT TButton::WMSetFocus(const TMessage& m) {
 LRESULT TButton::WMKillFocus(const TMessage& m) {
   SendMessageW(Handle(), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   return TWinControl::WMKillFocus(m);
-}
-
-// Our forms are not dialog boxes with a default button id: when Tab moves the
-// focus, the dialog navigation takes the default style from every push
-// button, the one just focused included. The focused button still answers
-// as the default one, so that Enter clicks it.
-LRESULT TButton::WMGetDlgCode(const TMessage& m) {
-  LRESULT code = TWinControl::WMGetDlgCode(m);
-  if ((code & DLGC_UNDEFPUSHBUTTON) && GetFocus() == Handle()) code = (code & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
-  return code;
 }
 
 bool TButton::ReadProperty(const std::string& name, const layout::Value& value) {

@@ -13,7 +13,6 @@ class TButton : public TWinControl {
   bool CommandNotify(WORD code) override;
   LRESULT WMSetFocus(const TMessage& m) override;
   LRESULT WMKillFocus(const TMessage& m) override;
-  LRESULT WMGetDlgCode(const TMessage& m) override;
 };
 
 // A static text; sized to its text when AutoSize is on.

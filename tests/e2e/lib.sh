@@ -123,9 +123,6 @@ spin_texts() { drive spins "$1" | cut -d' ' -f5- | paste -sd' '; }
 # The main window's outer size, "WIDTHxHEIGHT".
 main_size() { drive wait-window "$TITLE" 5000 | awk '{print $3 "x" $4}'; }
 
-# The Windows form of a path under the Unix root (drive Z: in Wine).
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
 # Whole virtual display, kept with the test's artifacts as NAME.png.
 screenshot() { import -window root "$ARTIFACTS/$1.png"; }
 

@@ -26,7 +26,7 @@ check "installer writes an uninstaller" yes "$(7z l "$setup" | grep -q ' uninsta
 check "LISEZMOI.txt: UTF-8 with a byte-order mark" "efbbbf" "$(head -c 3 "$stage/LISEZMOI.txt" | od -An -tx1 | tr -d ' \n')"
 check "LISEZMOI.txt: every line ends in CRLF" 0 "$(grep -c $'[^\r]$' "$stage/LISEZMOI.txt")"
 check "LISEZMOI.txt: names the version" "0 yes" \
-  "$(grep -c '@VERSION@' "$stage/LISEZMOI.txt") $(grep -q "Brelix $(package_version win32) : " "$stage/LISEZMOI.txt" && echo yes || echo no)"
+  "$(grep -c '@VERSION@' "$stage/LISEZMOI.txt") $(grep -q "Brelix $(brelix_version) : " "$stage/LISEZMOI.txt" && echo yes || echo no)"
 check "LISEZMOI.txt: says how to unblock the help file" yes \
   "$(grep -q 'Débloquer' "$stage/LISEZMOI.txt" && echo yes || echo no)"
 finish

@@ -4,7 +4,8 @@
 # « Ajout/Suppression de programmes » in place; the shortcuts open the game
 # and its help; the silent uninstall leaves nothing of the program behind;
 # the game unpacked from the ZIP runs from its folder. Run inside a virtual
-# display, like the end-to-end tests.
+# display with a Wine server (tools/lib/wine-display), like the end-to-end
+# tests.
 #   install.sh PRESET SETUP ZIP STAGE DRIVER ARTIFACT_DIR
 # STAGE holds the files the packages were made from; BRELIX_TITLE is the main
 # window's title.
@@ -29,11 +30,6 @@ reg_value() {
 key_exists() { "$WINE" reg query "$KEY" >/dev/null 2>&1 && echo yes || echo no; }
 unix_path() { "$WINE" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 exists() { [ -e "$1" ] && echo yes || echo no; }
-
-"$WINESERVER" -k 2>/dev/null || true
-"$WINESERVER" -p
-"$WINE" wineboot >/dev/null 2>&1
-trap '"$WINESERVER" -k 2>/dev/null' EXIT
 
 menu_windows="$("$WINE" cmd /c echo %ProgramData% 2>/dev/null | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs\\Brelix"
 menu=$(unix_path "$menu_windows")

@@ -3,16 +3,14 @@
 # is built a second time from nothing in build/win32-again, and its
 # Brelix.exe, Brelix.chm, ZIP and installer must equal those of build/win32
 # and build/dist (made by tools/package just before).
-#   reproducible.sh JOBS
+#   reproducible.sh
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/../../tools/lib/package.sh"
-jobs=$1
 cd "$ROOT" || exit 1
 again=build/win32-again
-version=$(package_version win32)
+version=$(brelix_version)
 rm -rf "$again"
-if ! { cmake --preset win32 -B "$again" && cmake --build "$again" -j "$jobs" --target Brelix; } \
-    >build/test-logs/build-win32-again.log 2>&1; then
+if ! build win32 Brelix -- -B "$again"; then
   check "second build of the shipped program" ok failed
   finish
   exit
@@ -23,7 +21,7 @@ same_file "Brelix.chm built twice" build/win32/bin/Brelix.chm "$again/bin/Brelix
 stage="$ROOT/build/package/win32-again"
 package_stage "$again/bin" "$version" "$stage"
 package_zip "$stage" "$stage.zip"
-package_installer "$stage" x86-unicode win32-again "$stage-setup.exe"
+package_installer "$stage" x86-unicode "$stage-setup.exe"
 same_file "ZIP made twice" "build/dist/Brelix-$version-win32.zip" "$stage.zip"
 same_file "installer made twice" "build/dist/Brelix-$version-setup.exe" "$stage-setup.exe"
 finish

@@ -228,3 +228,15 @@ TEST_F(MainFormTest, AGrownWindowLeavesNoOldDrawingBehind) {
 }
 
 }  // namespace
+
+TEST_F(MainFormTest, EnterClicksTheFocusedTileWhateverStyleTabLeftOnIt) {
+  HWND tile = Tile(L"24");
+  SetForegroundWindow(form->Handle());
+  SetFocus(tile);
+  // Tab moves the focus through the dialog navigation, which may leave the
+  // tile styled as a plain push button.
+  SendMessageW(tile, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  RealKey(VK_RETURN);
+  Pump(100);
+  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 1");
+}

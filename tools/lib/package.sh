@@ -2,7 +2,7 @@
 # bin folder of a program build (build/PRESET/bin). The same build gives the
 # same ZIP: its files carry one fixed time and mode, in a fixed order.
 
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # package_epoch: the time given to the packaged files, in seconds since 1970:
 # SOURCE_DATE_EPOCH when set, else the time of the last commit.
@@ -13,14 +13,6 @@ package_epoch() {
     echo "package: no commit to take the files' time from: set SOURCE_DATE_EPOCH" >&2
     return 1
   fi
-}
-
-# package_version PRESET [DOTTED]: the program's version as the build made it
-# from project(VERSION): "1.0", or with DOTTED "1.0.0.0".
-package_version() {
-  local name=BRELIX_VERSION_TEXT
-  [ -n "${2:-}" ] && name=BRELIX_VERSION_DOTTED
-  sed -n "s/^#define $name \"\\(.*\\)\"\$/\\1/p" "$ROOT/build/$1/generated/version.h"
 }
 
 # package_publisher EXE: the CompanyName of the program's version resource.
@@ -54,19 +46,18 @@ package_zip() {
   (cd "$stage" && TZ=UTC zip -X -q -9 "$zip" "${files[@]}")
 }
 
-# package_installer STAGE NSIS_TARGET PRESET OUTFILE: the installer of the
-# staged files (x86-unicode for the i686 program, amd64-unicode for its
-# x86-64 twin), with the version of build/PRESET.
+# package_installer STAGE NSIS_TARGET OUTFILE: the installer of the staged
+# files (x86-unicode for the i686 program, amd64-unicode for its x86-64 twin).
 package_installer() {
-  local stage=$1 target=$2 preset=$3 out=$4 publisher
+  local stage=$1 target=$2 out=$3 publisher
   publisher=$(package_publisher "$stage/Brelix.exe")
   [ -n "$publisher" ] || { echo "package: no CompanyName in $stage/Brelix.exe" >&2; return 1; }
   rm -f "$out"
   printf '!define PUBLISHER "%s"\n' "$publisher" >"$stage.publisher.nsh"
   makensis -V2 -INPUTCHARSET UTF8 \
     "-DTARGET=$target" \
-    "-DVERSION=$(package_version "$preset")" \
-    "-DVERSION_DOTTED=$(package_version "$preset" dotted)" \
+    "-DVERSION=$(brelix_version)" \
+    "-DVERSION_DOTTED=$(brelix_version dotted)" \
     "-DPUBLISHER_FILE=$stage.publisher.nsh" \
     "-DFILES=$stage" \
     "-DICON=$ROOT/resources/Brelix.ico" \

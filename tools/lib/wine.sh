@@ -1,16 +1,31 @@
-# Shared by tools/run and tools/test: which Windows build this machine tests,
-# and a throwaway Wine prefix for each architecture inside the build tree.
+# Wine for the scripts and the tests: which Windows programs this machine
+# runs, the environment and the throwaway prefix of each architecture inside
+# the build tree.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# The architecture the Windows tests run on. The machines this project is
-# built on run only 64-bit code as a rule, so the x86-64 builds (the shipped
-# program's twin and the unit tests) are what runs by default.
-# BRELIX_TEST_ARCH=win32 runs the i686 builds instead, where 32-bit Wine runs.
-brelix_test_arch() { echo "${BRELIX_TEST_ARCH:-win64}"; }
+# Whether the kernel runs i386 code: some of our machines do not (no IA-32
+# emulation), and 32-bit Wine is then of no use. A 93-byte static i386
+# program that only exits is run.
+kernel_runs_i386() {
+  local probe="${TMPDIR:-/tmp}/brelix-i386-probe.$$" rc
+  printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >"$probe" &&
+    chmod +x "$probe" && "$probe" 2>/dev/null
+  rc=$?
+  rm -f "$probe"
+  return $rc
+}
 
-# Whether this machine runs 32-bit Windows programs (32-bit Wine).
-can_run_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+# Whether this machine runs 32-bit Windows programs: the kernel runs i386
+# code and 32-bit Wine is installed and starts.
+can_run_32bit() { kernel_runs_i386 && /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# The architecture that runs the program as it ships: win32 where 32-bit
+# Windows programs run here, else win64, its x86-64 twin built from the same
+# sources with the same options. BRELIX_ARCH=win32|win64 chooses.
+program_arch() {
+  if [ -n "${BRELIX_ARCH:-}" ]; then echo "$BRELIX_ARCH"; elif can_run_32bit; then echo win32; else echo win64; fi
+}
 
 # wine_env ARCH: exports the Wine environment for win32 or win64 programs (a
 # preset's name stands for its architecture).
@@ -33,7 +48,8 @@ wine_env() {
   export WINESERVER=/usr/lib/wine/wineserver
 }
 
-# wine_prefix ARCH: creates the prefix once (fonts, virtual desktop).
+# wine_prefix ARCH: creates the prefix once (fonts, virtual desktop); false
+# when Wine cannot make it.
 wine_prefix() {
   wine_env "$1" || return 1
   [ -f "$WINEPREFIX/.brelix-ready" ] && return 0
@@ -41,6 +57,7 @@ wine_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   "$WINE" wineboot -i >/dev/null 2>&1 || true
   "$WINESERVER" -w
+  [ -d "$WINEPREFIX/drive_c/windows" ] || { echo "wine: no prefix made in $WINEPREFIX" >&2; return 1; }
   # Debian's Wine does not find its own fonts; without them "MS Sans Serif"
   # is substituted and the metrics change.
   cp -f /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -50,3 +67,6 @@ wine_prefix() {
   "$WINESERVER" -w
   touch "$WINEPREFIX/.brelix-ready"
 }
+
+# windows_path FILE: the Windows form of a path under the Unix root (drive Z:).
+windows_path() { local p; p=$(realpath -m "$1"); printf 'Z:%s' "${p//\//\\}"; }

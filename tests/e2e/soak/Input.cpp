@@ -126,6 +126,11 @@ void Screenshot(const std::string& name) { Request("shot " + name); }
 
 int LostInputs() { return lost; }
 
+void CountLostInput(const char* what) {
+  ++lost;
+  std::printf("  (input lost: %s)\n", what);
+}
+
 void MouseMove(POINT screen) { Make("move " + Point(screen), [&] { return At(screen); }); }
 
 void MouseButton(POINT screen, bool right, bool down) {

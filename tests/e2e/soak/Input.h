@@ -24,6 +24,8 @@ bool SetClipboardText(const std::wstring& text);
 // Inputs the X server took but Wine never showed (the pointer not where it
 // was sent, a key or button not in the state it was sent to), made again.
 int LostInputs();
+// Counts and tells an input that reached Wine but not the program.
+void CountLostInput(const char* what);
 // Gives Wine the X keyboard focus: keys reach no window while the X focus
 // is still where a program that ended left it.
 bool FocusWine();

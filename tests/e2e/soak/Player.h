@@ -19,12 +19,14 @@ class TPlayer {
   TPlayer(TProgram& program, HWND other) : FProgram(program), FOther(other) {}
 
   // Starts the program afresh, with the model at its start-up state.
-  bool Restart();
+  std::string Restart();
   TScreen Observe() const;
   bool HelpOpen() const;
   // Plays one event and checks; an empty text when all holds. An event
   // meant for another screen than the one in front is skipped.
   std::string Play(const TEvent& event);
+  // Games congratulated so far.
+  int Congratulations() const { return FCongratulations; }
 
  private:
   std::string Perform(const TEvent& event);
@@ -62,6 +64,7 @@ class TPlayer {
   HWND FOther;
   TModel FModel;
   bool FBoxExpected = false;
+  int FCongratulations = 0;
   bool FPressTaken = true;  // whether the last click's press reached the window meant
   int FBarOffset[3] = {-1, -1, -1};
   int FPopupWidth[3] = {};  // left of each menu of the bar from the window's left

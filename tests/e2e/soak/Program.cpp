@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include <cstdio>
 #include <cwchar>
 
 #include "Input.h"
@@ -31,30 +32,59 @@ BOOL CALLBACK Match(HWND hwnd, LPARAM data) {
 
 }  // namespace
 
-bool TProgram::Start() {
+std::string TProgram::Start() {
   Stop();
   std::wstring command = L"\"" + FExe + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(FExe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-    return false;
+    return "the program did not start";
   CloseHandle(info.hThread);
   FProcess = info.hProcess;
   FPid = info.dwProcessId;
   const DWORD end = GetTickCount() + 20000;
   HWND main = nullptr;
   while (!(main = Shown(nullptr, FTitle.c_str())) && !e2e::Expired(end) && Running()) Sleep(20);
-  if (!main) return false;
+  if (!main) return "the program's main window did not show within 20 s";
   FMain = main;
   FThread = GetWindowThreadProcessId(main, nullptr);
   Settle();
-  if (!Activate(main) || !FocusWine()) return false;
-  // Wine takes the X focus a moment after it is given: keys pressed in that
-  // moment reach the server but no window.
-  Sleep(300);
-  Settle();
-  return Activate(main);
+  return TakesKeys() ? std::string() : "the program took no key within 10 s of its start";
+}
+
+// Wine takes the X focus a moment after it is given (about 300 ms), and a
+// program just started may be slow to read its first key on a loaded
+// machine: a key sent in that moment reaches Wine but no window. So the
+// first event waits until
+// the program is seen to take keys: Alt+F opens its « Fichier » menu, which
+// shows from outside, and Escape twice closes it. (A tap of Alt alone would
+// not do: under Wine it leaves the menu bar alone while a push button has
+// the focus, in any program.) Keys that do not show are made again, counted
+// and told; a program that takes none within 10 s fails its start.
+bool TProgram::TakesKeys() {
+  const DWORD end = GetTickCount() + 10000;
+  auto wait = [this](bool open) {
+    const DWORD until = GetTickCount() + 1000;
+    auto done = [&] { return (InMenu() && Shown(L"#32768", nullptr)) == open; };
+    while (!done() && !e2e::Expired(until)) {
+      Settle(1);
+      Sleep(5);
+    }
+    return done();
+  };
+  while (!e2e::Expired(end) && Running()) {
+    if (Activate(FMain) && FocusWine()) {
+      Sleep(300);
+      Press('F', true);
+      const bool opened = wait(true);
+      Press(VK_ESCAPE);
+      Press(VK_ESCAPE);
+      if (opened && wait(false)) return true;
+    }
+    CountLostInput("the program showed no menu for Alt+F at its start; focus given again");
+  }
+  return false;
 }
 
 void TProgram::Stop() {

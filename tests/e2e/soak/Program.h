@@ -15,8 +15,9 @@ class TProgram {
   TProgram(const TProgram&) = delete;
   TProgram& operator=(const TProgram&) = delete;
 
-  // Starts the program and waits for its main window; false if it never shows.
-  bool Start();
+  // Starts the program and waits for its main window and for it to take
+  // keys; what failed, if either never came.
+  std::string Start();
   // Ends the program if it still runs.
   void Stop();
   bool Running() const;
@@ -46,6 +47,8 @@ class TProgram {
   bool Activate(HWND hwnd) const;
 
  private:
+  bool TakesKeys();
+
   std::wstring FExe, FTitle;
   HANDLE FProcess = nullptr;
   DWORD FPid = 0;

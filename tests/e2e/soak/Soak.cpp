@@ -58,11 +58,12 @@ void PrintList(const std::vector<TEvent>& events) {
 class TRunner {
  public:
   TRunner(TProgram& program, HWND other) : FPlayer(program, other) {}
+  int Congratulations() const { return FPlayer.Congratulations(); }
 
   // Plays the list from a fresh start; the failure, with the index of the
   // event that showed it.
   std::string Run(const std::vector<TEvent>& events, std::size_t& at) {
-    if (!FPlayer.Restart()) return "the program did not start";
+    if (std::string failure = FPlayer.Restart(); !failure.empty()) return failure;
     for (at = 0; at < events.size(); ++at)
       if (std::string failure = FPlayer.Play(events[at]); !failure.empty()) return failure;
     return {};
@@ -71,7 +72,7 @@ class TRunner {
   // Random events; the list played so far and the failure, if any.
   std::string Random(std::size_t count, unsigned seed, std::vector<TEvent>& played) {
     std::mt19937 random(seed);
-    if (!FPlayer.Restart()) return "the program did not start";
+    if (std::string failure = FPlayer.Restart(); !failure.empty()) return failure;
     const auto start = Clock::now();
     for (std::size_t i = 0; i < count; ++i) {
       TScreen screen = FPlayer.Observe();
@@ -127,11 +128,14 @@ class TRunner {
   TPlayer FPlayer;
 };
 
-std::vector<TEvent> ReadList(const wchar_t* path) {
+// A list of events, one "KIND A B C" a line; "#" starts a comment, and a
+// line "expect congratulated" asks that the list see a game congratulated.
+std::vector<TEvent> ReadList(const wchar_t* path, bool& expectCongratulated) {
   std::vector<TEvent> events;
   std::ifstream in(path);
   std::string line;
   while (std::getline(in, line)) {
+    if (line.rfind("expect congratulated", 0) == 0) expectCongratulated = true;
     int kind = 0;
     unsigned a = 0, b = 0, c = 0;
     if (std::sscanf(line.c_str(), " %d %u %u %u", &kind, &a, &b, &c) == 4)
@@ -157,13 +161,18 @@ int wmain(int argc, wchar_t** argv) {
   TRunner runner(program, other);
 
   if (std::wcscmp(argv[3], L"--replay") == 0 && argc >= 5) {
-    const std::vector<TEvent> events = ReadList(argv[4]);
+    bool expectCongratulated = false;
+    const std::vector<TEvent> events = ReadList(argv[4], expectCongratulated);
     std::size_t at = 0;
     const std::string failure = runner.Run(events, at);
     if (!failure.empty()) Screenshot("soak-failure");
     program.Stop();
+    if (failure.empty() && expectCongratulated && runner.Congratulations() == 0) {
+      std::printf("FAILED: %zu events replayed, and no game was congratulated\n", events.size());
+      return 1;
+    }
     if (failure.empty()) {
-      std::printf("%zu events replayed, no failure\n", events.size());
+      std::printf("%zu events replayed, no failure, %d games congratulated\n", events.size(), runner.Congratulations());
       return 0;
     }
     std::printf("FAILED at event %zu (%s): %s\n", at + 1, events[at].Describe().c_str(), failure.c_str());
@@ -184,14 +193,15 @@ int wmain(int argc, wchar_t** argv) {
   const double seconds = Seconds(start);
   if (failure.empty()) {
     program.Stop();
-    std::printf("soak: %zu events in %.0f s, %.1f events/s, 0 failures, %d inputs Wine never showed made again (seed %u)\n",
-                played.size(), seconds, played.size() / seconds, LostInputs(), seed);
+    std::printf("soak: %zu events in %.0f s, %.1f events/s, 0 failures, %d games congratulated, %d lost inputs made "
+                "again (seed %u)\n",
+                played.size(), seconds, played.size() / seconds, runner.Congratulations(), LostInputs(), seed);
     return 0;
   }
   Screenshot("soak-failure");
   std::printf("FAILED at event %zu (%s), seed %u: %s\n", played.size(), played.back().Describe().c_str(), seed,
               failure.c_str());
-  std::printf("%zu events in %.0f s before the failure, %d inputs Wine never showed made again\n", played.size(),
+  std::printf("%zu events in %.0f s before the failure, %d lost inputs made again\n", played.size(),
               seconds, LostInputs());
   const std::string kind = KindOf(failure);
   std::printf("shrinking (at most %.0f minutes)...\n", shrinkMinutes);
