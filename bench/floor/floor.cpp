@@ -145,8 +145,8 @@ HWND create_main(HINSTANCE inst)
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = wndproc;
     wc.hInstance = inst;
-    wc.hCursor = LoadCursor(NULL, IDC_ARROW);
-    wc.hIcon = LoadIcon(NULL, IDI_APPLICATION);
+    wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    wc.hIcon = LoadIconA(NULL, IDI_APPLICATION);
     wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     wc.lpszClassName = "FloorWnd";
     if (!RegisterClassExA(&wc)) { fail("RegisterClassEx"); return NULL; }

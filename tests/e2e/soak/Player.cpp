@@ -151,8 +151,9 @@ std::string TPlayer::Perform(const TEvent& event) {
     case TKind::TileClick: return ClickTile(event);
     case TKind::TileKey: return TileKey(event);
     case TKind::MainTab:
-      FProgram.Activate(FProgram.Main());
-      Press(VK_TAB, false, false, event.A != 0);
+      // Keys go to the window in front: none is pressed when the main window
+      // could not be brought there (the help viewer may hold it).
+      if (FProgram.Activate(FProgram.Main())) Press(VK_TAB, false, false, event.A != 0);
       return {};
     case TKind::MenuKey: return Command(static_cast<int>(event.A % 6), false);
     case TKind::MenuMouse: return Command(static_cast<int>(event.A % 6), true);
@@ -190,7 +191,7 @@ std::string TPlayer::ClickTile(const TEvent& event) {
 
 std::string TPlayer::TileKey(const TEvent& event) {
   HWND main = FProgram.Main();
-  FProgram.Activate(main);
+  if (!FProgram.Activate(main)) return {};
   Board before;
   if (!ReadBoard(main, before)) return "the tiles do not form a grid with one hidden slot";
   const HWND focus = FProgram.Focus();
