@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "WindowReader.h"
+
 namespace {
 
 // One COM reference, released on scope exit.
@@ -95,12 +97,6 @@ std::string States(IAccessible* object, const VARIANT& child) {
   return out;
 }
 
-std::wstring ClassOf(HWND hwnd) {
-  wchar_t text[128] = {};
-  if (hwnd) GetClassNameW(hwnd, text, 128);
-  return text;
-}
-
 void PrintLine(int depth, const std::wstring& role, const std::wstring& name, const std::string& states,
                HWND hwnd) {
   std::printf("%d|%s|%s|%s|%s\n", depth, Utf8(role).c_str(), Utf8(name).c_str(), states.c_str(),
@@ -152,13 +148,6 @@ void Walk(IAccessible* object, int depth) {
   }
 }
 
-BOOL CALLBACK PrintWindowFallback(HWND hwnd, LPARAM) {
-  wchar_t text[256] = {};
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-  PrintLine(1, L"window", text, IsWindowVisible(hwnd) ? "" : "invisible", hwnd);
-  return TRUE;
-}
-
 }  // namespace
 
 int PrintAccessibleTree(HWND top) {
@@ -168,7 +157,8 @@ int PrintAccessibleTree(HWND top) {
   {
     if (!WalkWindow(top, 0)) {
       std::printf("# no MSAA object: window texts and classes\n");
-      EnumChildWindows(top, PrintWindowFallback, 0);
+      for (HWND hwnd : Descendants(top))
+        PrintLine(1, L"window", TextOf(hwnd), IsWindowVisible(hwnd) ? "" : "invisible", hwnd);
       result = 0;
     }
   }

@@ -41,7 +41,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "WindowReader.h"
+#include "BrelixWindows.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -105,9 +105,10 @@ class Selection {
 HWND FindTop(const wchar_t* title) { return FindWindowW(nullptr, title); }
 
 void PrintUtf8(const std::wstring& text) {
-  char buffer[1024] = {};
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
-  std::printf("%s\n", buffer);
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string buffer(static_cast<size_t>(size > 0 ? size : 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer.data(), size, nullptr, nullptr);
+  std::printf("%s\n", buffer.c_str());
 }
 
 void PrintCentre(const RECT& r) { std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
@@ -411,8 +412,8 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"tile" && argc == 4) {
-    for (HWND child : DirectChildren(FindTop(title)))
-      if (IsClass(child, L"Button") && IsWindowVisible(child) && TextOf(child) == argv[3]) {
+    for (HWND child : ChildrenOfClass(FindTop(title), L"Button"))
+      if (IsWindowVisible(child) && TextOf(child) == argv[3]) {
         PrintCentre(ScreenRect(child));
         return 0;
       }
@@ -428,9 +429,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"next-move") return NextMove(FindTop(title));
   if (command == L"status") {
-    std::wstring text;
-    if (!StatusText(FindTop(title), text)) return 1;
-    PrintUtf8(text);
+    HWND bar = StatusBarOf(FindTop(title));
+    if (!bar) return 1;
+    PrintUtf8(StatusText(bar));
     return 0;
   }
   if (command == L"close") {
@@ -452,12 +453,10 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"gone-class" && argc == 4) return WaitNotShown(argv[2], nullptr, static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"control" && argc == 4) {
-    for (HWND child : Descendants(FindTop(title)))
-      if (IsWindowVisible(child) && TextOf(child) == argv[3]) {
-        PrintCentre(ScreenRect(child));
-        return 0;
-      }
-    return 1;
+    HWND control = ChildWithText(FindTop(title), argv[3]);
+    if (!control) return 1;
+    PrintCentre(ScreenRect(control));
+    return 0;
   }
   if (command == L"focus") return Focus(FindTop(title));
   if (command == L"spins") {

@@ -1,35 +1,9 @@
 #include "Program.h"
 
-#include <cwchar>
-
 #include "Input.h"
-#include "WindowReader.h"
+#include "BrelixWindows.h"
 
 namespace soak {
-
-namespace {
-
-struct Search {
-  DWORD pid;
-  bool shownOnly;
-  const wchar_t* cls;
-  const wchar_t* title;
-  HWND found;
-};
-
-BOOL CALLBACK Match(HWND hwnd, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != search->pid || (search->shownOnly && !IsWindowVisible(hwnd))) return TRUE;
-  wchar_t text[256] = {};
-  if (search->cls && !(GetClassNameW(hwnd, text, 256) && _wcsicmp(text, search->cls) == 0)) return TRUE;
-  if (search->title && !(GetWindowTextW(hwnd, text, 256) >= 0 && wcscmp(text, search->title) == 0)) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
-}  // namespace
 
 bool TProgram::Start() {
   Stop();
@@ -44,7 +18,7 @@ bool TProgram::Start() {
   FPid = info.dwProcessId;
   const DWORD end = GetTickCount() + 20000;
   HWND main = nullptr;
-  while (!(main = Shown(nullptr, FTitle.c_str())) && !e2e::Expired(end) && Running()) Sleep(20);
+  while (!(main = Shown(nullptr, FTitle.c_str())) && !Expired(end) && Running()) Sleep(20);
   if (!main) return false;
   FMain = main;
   FThread = GetWindowThreadProcessId(main, nullptr);
@@ -82,15 +56,11 @@ bool TProgram::WaitExit(DWORD ms, DWORD& code) {
 HWND TProgram::Main() const { return FMain && IsWindow(FMain) ? FMain : nullptr; }
 
 HWND TProgram::Shown(const wchar_t* cls, const wchar_t* title) const {
-  Search search{FPid, true, cls, title, nullptr};
-  if (FPid) EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FPid ? e2e::FindTopLevel({.cls = cls, .title = title, .pid = FPid}) : nullptr;
 }
 
 HWND TProgram::Find(const wchar_t* title) const {
-  Search search{FPid, false, nullptr, title, nullptr};
-  if (FPid) EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FPid ? e2e::FindTopLevel({.title = title, .pid = FPid, .hiddenToo = true}) : nullptr;
 }
 
 bool TProgram::Owns(HWND hwnd) const {
