@@ -91,13 +91,15 @@ std::string ReleaseFromTable(const TReleaseTable& table, const TVersion& v) {
   return table.Older;
 }
 
-// Replaces the words by those of a row's threshold (chosen by ms) with
-// -2 to +2 added to its build (chosen by ls).
+// Replaces the words by those of a row's threshold (chosen by ms), moved by
+// -2 to +2 (chosen by ls) in the version order: the low word counts on into
+// the release field, so that the versions just below a threshold whose build
+// is 0 come too.
 void NearThreshold(const TReleaseTable& table, std::uint32_t& ms, std::uint32_t& ls) {
   const TVersion& t = table.Rows[ms % table.Rows.size()].Threshold;
-  const auto build = static_cast<std::uint16_t>(t.Build + static_cast<int>(ls % 5) - 2);
+  const std::uint32_t step = ls % 5;
   ms = std::uint32_t{t.Major} << 16 | t.Minor;
-  ls = std::uint32_t{t.Release} << 16 | build;
+  ls = (std::uint32_t{t.Release} << 16 | t.Build) + step - 2;
 }
 
 void CheckVersions(std::uint32_t ms, std::uint32_t ls, const TVersion& other) {
