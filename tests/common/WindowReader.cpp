@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <utility>
 
 namespace {
 
@@ -110,6 +111,25 @@ std::wstring StatusText(HWND bar, int part) {
   SendMessageW(bar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text.data()));
   text.resize(length);
   return text;
+}
+
+TMessageBoxView ReadMessageBox(HWND box) {
+  TMessageBoxView view;
+  view.Caption = TextOf(box);
+  for (HWND child : Descendants(box)) {
+    if (!IsWindowVisible(child)) continue;
+    if (IsClass(child, L"Button")) {
+      view.Buttons.push_back(child);
+    } else if (IsClass(child, L"Static")) {
+      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        view.IconControl = child;
+        view.Icon = reinterpret_cast<HICON>(Ask(child, STM_GETICON, 0, 0));
+      } else if (std::wstring text = TextOf(child); !text.empty()) {
+        view.Texts.push_back(std::move(text));
+      }
+    }
+  }
+  return view;
 }
 
 POINT CloseBoxPoint(HWND hwnd) {

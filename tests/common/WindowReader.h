@@ -47,6 +47,18 @@ HWND StatusBarOf(HWND window);
 // pointer, so they read as empty unless the bar belongs to this process.
 std::wstring StatusText(HWND bar, int part = 0);
 
+// What a message box shows, from its shown children: its caption, its texts
+// (the empty ones left out) and its buttons in z-order, and the control that
+// shows its icon with that icon (null without one).
+struct TMessageBoxView {
+  std::wstring Caption;
+  std::vector<std::wstring> Texts;
+  std::vector<HWND> Buttons;
+  HWND IconControl = nullptr;
+  HICON Icon = nullptr;
+};
+TMessageBoxView ReadMessageBox(HWND box);
+
 // A screen point of a window's close box, found as the window itself tells
 // it by hit-testing; {-1, -1} without one.
 POINT CloseBoxPoint(HWND hwnd);

@@ -263,26 +263,20 @@ int WaitMessageBox(DWORD ms) {
   HWND box = WaitShown(L"#32770", nullptr, ms);
   if (!box) return 1;
   Sleep(200);  // let it finish drawing before its icon is read
+  const TMessageBoxView view = ReadMessageBox(box);
   std::printf("caption=");
-  PrintUtf8(TextOf(box));
-  std::string icon = "none";
-  for (HWND child : Descendants(box)) {
-    if (!IsWindowVisible(child)) continue;
-    if (IsClass(child, L"Button")) {
-      std::printf("button=");
-      const RECT r = ScreenRect(child);
-      PrintUtf8(TextOf(child) + L" " + std::to_wstring((r.left + r.right) / 2) + L" " +
-                std::to_wstring((r.top + r.bottom) / 2));
-    } else if (IsClass(child, L"Static")) {
-      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        if (SendMessageW(child, STM_GETICON, 0, 0)) icon = IconName(child);
-      } else if (!TextOf(child).empty()) {
-        std::printf("text=");
-        PrintUtf8(TextOf(child));
-      }
-    }
+  PrintUtf8(view.Caption);
+  for (const std::wstring& text : view.Texts) {
+    std::printf("text=");
+    PrintUtf8(text);
   }
-  std::printf("icon=%s\n", icon.c_str());
+  for (HWND button : view.Buttons) {
+    std::printf("button=");
+    const RECT r = ScreenRect(button);
+    PrintUtf8(TextOf(button) + L" " + std::to_wstring((r.left + r.right) / 2) + L" " +
+              std::to_wstring((r.top + r.bottom) / 2));
+  }
+  std::printf("icon=%s\n", view.Icon ? IconName(view.IconControl).c_str() : "none");
   return 0;
 }
 

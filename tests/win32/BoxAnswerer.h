@@ -42,26 +42,16 @@ class TBoxAnswerer {
   std::size_t Count() const { return Boxes().size(); }
 
  private:
-  // What a box shows, and its shown button captioned `wanted` (or null):
-  // read without waiting on a user-interface thread that is busy (it may be
+  // What a box shows, and its button captioned `wanted` (or null): read
+  // without waiting on a user-interface thread that is busy (it may be
   // joining this one).
   static TShownBox Read(HWND box, const std::wstring& wanted, HWND& target) {
-    TShownBox shown;
-    shown.Caption = TextOf(box);
-    for (HWND child : Descendants(box)) {
-      if (!IsWindowVisible(child)) continue;
-      if (IsClass(child, L"Static")) {
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-          DWORD_PTR icon = 0;
-          SendMessageTimeoutW(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 1000, &icon);
-          shown.Icon = reinterpret_cast<HICON>(icon);
-        } else {
-          shown.Text += TextOf(child);
-        }
-      } else if (IsClass(child, L"Button")) {
-        shown.Buttons.push_back(TextOf(child));
-        if (shown.Buttons.back() == wanted) target = child;
-      }
+    const TMessageBoxView view = ReadMessageBox(box);
+    TShownBox shown{view.Caption, {}, view.Icon, {}};
+    for (const std::wstring& text : view.Texts) shown.Text += text;
+    for (HWND button : view.Buttons) {
+      shown.Buttons.push_back(TextOf(button));
+      if (shown.Buttons.back() == wanted) target = button;
     }
     return shown;
   }
