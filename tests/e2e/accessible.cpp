@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "Utf8.h"
 #include "WindowReader.h"
 
 namespace {
@@ -48,14 +49,6 @@ struct Variant {
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
 };
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-  return out;
-}
 
 std::wstring Name(IAccessible* object, const VARIANT& child) {
   BSTR name = nullptr;

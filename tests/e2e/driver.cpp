@@ -54,6 +54,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "Utf8.h"
 #include "accessible.h"
 #include "resources_reader.h"
 
@@ -104,12 +105,7 @@ class Selection {
 
 HWND FindTop(const wchar_t* title) { return FindWindowW(nullptr, title); }
 
-void PrintUtf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string buffer(static_cast<size_t>(size > 0 ? size : 1), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer.data(), size, nullptr, nullptr);
-  std::printf("%s\n", buffer.c_str());
-}
+void PrintUtf8(const std::wstring& text) { std::printf("%s\n", Utf8(text).c_str()); }
 
 void PrintCentre(const RECT& r) { std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 
