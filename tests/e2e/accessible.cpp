@@ -17,6 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "Utf8.h"
+#include "WindowReader.h"
+
 namespace {
 
 // One COM reference, released on scope exit.
@@ -46,14 +49,6 @@ struct Variant {
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
 };
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-  return out;
-}
 
 std::wstring Name(IAccessible* object, const VARIANT& child) {
   BSTR name = nullptr;
@@ -93,12 +88,6 @@ std::string States(IAccessible* object, const VARIANT& child) {
   for (const auto& f : kFlags)
     if (state.v.lVal & f.flag) out += (out.empty() ? "" : ",") + std::string(f.name);
   return out;
-}
-
-std::wstring ClassOf(HWND hwnd) {
-  wchar_t text[128] = {};
-  if (hwnd) GetClassNameW(hwnd, text, 128);
-  return text;
 }
 
 void PrintLine(int depth, const std::wstring& role, const std::wstring& name, const std::string& states,
@@ -152,13 +141,6 @@ void Walk(IAccessible* object, int depth) {
   }
 }
 
-BOOL CALLBACK PrintWindowFallback(HWND hwnd, LPARAM) {
-  wchar_t text[256] = {};
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-  PrintLine(1, L"window", text, IsWindowVisible(hwnd) ? "" : "invisible", hwnd);
-  return TRUE;
-}
-
 }  // namespace
 
 int PrintAccessibleTree(HWND top) {
@@ -168,7 +150,8 @@ int PrintAccessibleTree(HWND top) {
   {
     if (!WalkWindow(top, 0)) {
       std::printf("# no MSAA object: window texts and classes\n");
-      EnumChildWindows(top, PrintWindowFallback, 0);
+      for (HWND hwnd : Descendants(top))
+        PrintLine(1, L"window", TextOf(hwnd), IsWindowVisible(hwnd) ? "" : "invisible", hwnd);
       result = 0;
     }
   }

@@ -41,7 +41,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "WindowReader.h"
+#include "BrelixWindows.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -54,6 +54,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "Utf8.h"
 #include "accessible.h"
 #include "resources_reader.h"
 
@@ -104,11 +105,7 @@ class Selection {
 
 HWND FindTop(const wchar_t* title) { return FindWindowW(nullptr, title); }
 
-void PrintUtf8(const std::wstring& text) {
-  char buffer[1024] = {};
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
-  std::printf("%s\n", buffer);
-}
+void PrintUtf8(const std::wstring& text) { std::printf("%s\n", Utf8(text).c_str()); }
 
 void PrintCentre(const RECT& r) { std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 
@@ -262,26 +259,20 @@ int WaitMessageBox(DWORD ms) {
   HWND box = WaitShown(L"#32770", nullptr, ms);
   if (!box) return 1;
   Sleep(200);  // let it finish drawing before its icon is read
+  const TMessageBoxView view = ReadMessageBox(box);
   std::printf("caption=");
-  PrintUtf8(TextOf(box));
-  std::string icon = "none";
-  for (HWND child : Descendants(box)) {
-    if (!IsWindowVisible(child)) continue;
-    if (IsClass(child, L"Button")) {
-      std::printf("button=");
-      const RECT r = ScreenRect(child);
-      PrintUtf8(TextOf(child) + L" " + std::to_wstring((r.left + r.right) / 2) + L" " +
-                std::to_wstring((r.top + r.bottom) / 2));
-    } else if (IsClass(child, L"Static")) {
-      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        if (SendMessageW(child, STM_GETICON, 0, 0)) icon = IconName(child);
-      } else if (!TextOf(child).empty()) {
-        std::printf("text=");
-        PrintUtf8(TextOf(child));
-      }
-    }
+  PrintUtf8(view.Caption);
+  for (const std::wstring& text : view.Texts) {
+    std::printf("text=");
+    PrintUtf8(text);
   }
-  std::printf("icon=%s\n", icon.c_str());
+  for (HWND button : view.Buttons) {
+    std::printf("button=");
+    const RECT r = ScreenRect(button);
+    PrintUtf8(TextOf(button) + L" " + std::to_wstring((r.left + r.right) / 2) + L" " +
+              std::to_wstring((r.top + r.bottom) / 2));
+  }
+  std::printf("icon=%s\n", view.Icon ? IconName(view.IconControl).c_str() : "none");
   return 0;
 }
 
@@ -411,8 +402,8 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"tile" && argc == 4) {
-    for (HWND child : DirectChildren(FindTop(title)))
-      if (IsClass(child, L"Button") && IsWindowVisible(child) && TextOf(child) == argv[3]) {
+    for (HWND child : ChildrenOfClass(FindTop(title), L"Button"))
+      if (IsWindowVisible(child) && TextOf(child) == argv[3]) {
         PrintCentre(ScreenRect(child));
         return 0;
       }
@@ -428,9 +419,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"next-move") return NextMove(FindTop(title));
   if (command == L"status") {
-    std::wstring text;
-    if (!StatusText(FindTop(title), text)) return 1;
-    PrintUtf8(text);
+    HWND bar = StatusBarOf(FindTop(title));
+    if (!bar) return 1;
+    PrintUtf8(StatusText(bar));
     return 0;
   }
   if (command == L"close") {
@@ -452,12 +443,10 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"gone-class" && argc == 4) return WaitNotShown(argv[2], nullptr, static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"control" && argc == 4) {
-    for (HWND child : Descendants(FindTop(title)))
-      if (IsWindowVisible(child) && TextOf(child) == argv[3]) {
-        PrintCentre(ScreenRect(child));
-        return 0;
-      }
-    return 1;
+    HWND control = ChildWithText(FindTop(title), argv[3]);
+    if (!control) return 1;
+    PrintCentre(ScreenRect(control));
+    return 0;
   }
   if (command == L"focus") return Focus(FindTop(title));
   if (command == L"spins") {

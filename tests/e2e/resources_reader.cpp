@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "Utf8.h"
+
 namespace {
 
 struct LibraryFreer {
@@ -36,14 +38,6 @@ struct GroupIconHeader {
   WORD reserved, type, count;
 };
 #pragma pack(pop)
-
-std::string Utf8(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size > 0 ? size : 1), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-  out.resize(out.size() - 1);
-  return out;
-}
 
 // A resource's name, kept past the enumeration that gave it: a number, or
 // text that the enumeration's own buffer held.

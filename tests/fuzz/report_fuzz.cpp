@@ -45,6 +45,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "HelpReleases.h"
 #include "hh_funcs_buffer.h"
 #include "hh_funcs_cmdline.h"
 #include "hh_funcs_names.h"
@@ -83,73 +84,22 @@ struct Bytes {
 
 auto Tuple(const TVersion& v) { return std::make_tuple(v.Major, v.Minor, v.Release, v.Build); }
 
-struct Row {
-  TVersion threshold;
-  bool strict;
-  const char* name;
-};
-
-// The documented release tables, top row first, kept apart from the
-// program's own copy so that a slip in either shows.
-const Row kHelpRows[] = {
-    {{4, 74, 9273, 0}, true, "> 1.33"}, {{4, 74, 9273, 0}, false, "1.33"}, {{4, 74, 8857, 0}, false, "1.32"},
-    {{4, 74, 8793, 0}, false, "1.31"},  {{4, 74, 8702, 0}, false, "1.3"},  {{4, 73, 8561, 0}, false, "1.22"},
-    {{4, 73, 8474, 0}, false, "1.21a"}, {{4, 73, 8412, 0}, false, "1.21"}, {{4, 73, 8252, 0}, false, "1.2"},
-    {{4, 72, 8164, 0}, false, "1.1b"},  {{4, 72, 7325, 0}, false, "1.1a"}, {{4, 72, 7323, 0}, false, "1.1"},
-    {{4, 72, 7290, 0}, false, "1.0"},
-};
-const Row kBrowserRows[] = {
-    {{6, 0, 2600, 0}, true, "> Internet Explorer 6"},
-    {{6, 0, 2600, 0}, false, "Internet Explorer 6 (Windows XP)"},
-    {{6, 0, 2479, 6}, false, "Internet Explorer 6 Public Preview (Beta) Refresh"},
-    {{6, 0, 2462, 0}, false, "Internet Explorer 6 Public Preview (Beta)"},
-    {{5, 50, 4807, 2300}, false, "Internet Explorer 5.5 Service Pack 2"},
-    {{5, 50, 4522, 1800}, false, "Internet Explorer 5.5 Service Pack 1"},
-    {{5, 50, 4308, 2900}, false, "Internet Explorer 5.5 Advanced Security Privacy Beta"},
-    {{5, 50, 4134, 600}, false, "Internet Explorer 5.5"},
-    {{5, 50, 4134, 100}, false, "Internet Explorer 5.5 for Windows Me (4.90.3000)"},
-    {{5, 50, 4030, 2400}, false, "Internet Explorer 5.5 & Internet Tools Beta"},
-    {{5, 50, 3825, 1300}, false, "Internet Explorer 5.5 Developer Preview"},
-    {{5, 0, 2919, 6400}, false, "Internet Explorer 5.01"},
-    {{5, 0, 2919, 6307}, false, "Internet Explorer 5.01"},
-    {{5, 0, 2919, 3800}, false, "Internet Explorer 5.01 (Windows 2000 RC2, build 5.00.2128)"},
-    {{5, 0, 2919, 800}, false, "Internet Explorer 5.01 (Windows 2000 RC1, build 5.00.2072)"},
-    {{5, 0, 2723, 2900}, false, "Internet Explorer 5.0 updated"},
-    {{5, 0, 2721, 1400}, false, "Internet Explorer 5.0 updated"},
-    {{5, 0, 2614, 0}, false, "Internet Explorer 5.0b"},
-    {{5, 0, 2314, 0}, false, "Internet Explorer 5.0a"},
-    {{5, 0, 2014, 0}, false, "Internet Explorer 5.0"},
-    {{5, 0, 910, 0}, false, "Internet Explorer 5 Beta (Beta 2)"},
-    {{5, 0, 518, 0}, false, "Internet Explorer 5 Developer Preview (Beta 1)"},
-    {{4, 72, 3612, 0}, false, "Internet Explorer 4.01 Service Pack 2 (SP2)"},
-    {{4, 72, 3110, 0}, false, "Internet Explorer 4.01 Service Pack 1 (SP1)"},
-    {{4, 72, 2106, 0}, false, "Internet Explorer 4.01"},
-    {{4, 71, 1712, 0}, false, "Internet Explorer 4.0"},
-    {{4, 71, 1008, 0}, false, "Internet Explorer 4.0 Platform Preview 2.0 (PP2)"},
-    {{4, 71, 544, 0}, false, "Internet Explorer 4.0 Platform Preview 1.0 (PP1)"},
-    {{4, 70, 1300, 0}, false, "Internet Explorer 3.02"},
-    {{4, 70, 1215, 0}, false, "Internet Explorer 3.01"},
-    {{4, 70, 1158, 0}, false, "Internet Explorer 3.0 (OSR2)"},
-    {{4, 70, 1155, 0}, false, "Internet Explorer 3.0"},
-    {{4, 40, 520, 0}, false, "Internet Explorer 2.0"},
-    {{4, 40, 308, 0}, false, "Internet Explorer 1.0 (Plus!)"},
-};
-
-template <std::size_t N>
-std::string ReleaseFromTable(const Row (&rows)[N], const TVersion& v, const char* below) {
-  for (const Row& row : rows)
-    if (Tuple(v) > Tuple(row.threshold) || (!row.strict && Tuple(v) == Tuple(row.threshold))) return row.name;
-  return below;
+std::string ReleaseFromTable(const TReleaseTable& table, const TVersion& v) {
+  if (Tuple(v) > Tuple(table.Rows.front().Threshold)) return table.Newer;
+  for (const TRelease& row : table.Rows)
+    if (Tuple(v) >= Tuple(row.Threshold)) return row.Name;
+  return table.Older;
 }
 
-// Replaces the words by those of a row's threshold (chosen by ms) with
-// -2 to +2 added to its build (chosen by ls).
-template <std::size_t N>
-void NearThreshold(const Row (&rows)[N], std::uint32_t& ms, std::uint32_t& ls) {
-  const TVersion& t = rows[ms % N].threshold;
-  const auto build = static_cast<std::uint16_t>(t.Build + static_cast<int>(ls % 5) - 2);
+// Replaces the words by those of a row's threshold (chosen by ms), moved by
+// -2 to +2 (chosen by ls) in the version order: the low word counts on into
+// the release field, so that the versions just below a threshold whose build
+// is 0 come too.
+void NearThreshold(const TReleaseTable& table, std::uint32_t& ms, std::uint32_t& ls) {
+  const TVersion& t = table.Rows[ms % table.Rows.size()].Threshold;
+  const std::uint32_t step = ls % 5;
   ms = std::uint32_t{t.Major} << 16 | t.Minor;
-  ls = std::uint32_t{t.Release} << 16 | build;
+  ls = (std::uint32_t{t.Release} << 16 | t.Build) + step - 2;
 }
 
 void CheckVersions(std::uint32_t ms, std::uint32_t ls, const TVersion& other) {
@@ -188,10 +138,9 @@ void CheckVersions(std::uint32_t ms, std::uint32_t ls, const TVersion& other) {
     FUZZ_CHECK(Tuple(shifted) == Tuple(v));
 
   // The release names.
-  FUZZ_CHECK(HelpReleaseName(v) == ReleaseFromTable(kHelpRows, v, "< 1.0"));
-  FUZZ_CHECK(BrowserReleaseName(shifted) ==
-             ReleaseFromTable(kBrowserRows, shifted, "< Internet Explorer 1.0 (Plus!)"));
-  FUZZ_CHECK(BrowserReleaseName(other) == ReleaseFromTable(kBrowserRows, other, "< Internet Explorer 1.0 (Plus!)"));
+  FUZZ_CHECK(HelpReleaseName(v) == ReleaseFromTable(kHelpReleases, v));
+  FUZZ_CHECK(BrowserReleaseName(shifted) == ReleaseFromTable(kBrowserReleases, shifted));
+  FUZZ_CHECK(BrowserReleaseName(other) == ReleaseFromTable(kBrowserReleases, other));
 }
 
 // --- Report lines ------------------------------------------------------------
@@ -406,8 +355,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // With the style's high bits, versions at or next to a row of the release
   // tables, where a slip in a threshold would hide from random numbers.
-  if (style & 0x40) NearThreshold(kHelpRows, ms, ls);
-  if (style & 0x80) NearThreshold(kBrowserRows, ms2, ls2);
+  if (style & 0x40) NearThreshold(kHelpReleases, ms, ls);
+  if (style & 0x80) NearThreshold(kBrowserReleases, ms2, ls2);
   CheckVersions(ms, ls, VersionFromFileVersionWords(ms2, ls2));
   CheckReportLine(format, args, time);
   CheckLocaleId(localeId);

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "AboutForm.h"
+#include "WindowReader.h"
 
 class TAboutDriver {
  public:
@@ -29,29 +30,19 @@ class TAboutDriver {
   // The shown About dialog of this thread, or null.
   static TFAbout* ShownDialog() {
     TFAbout* found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindShown, reinterpret_cast<LPARAM>(&found));
+    for (HWND hwnd : ThreadWindows(GetCurrentThreadId()))
+      if (TFAbout* dialog = AboutForm(hwnd); dialog && IsWindowVisible(hwnd)) found = dialog;
     return found;
   }
 
   // Whether any About dialog window still exists on this thread.
   static bool AnyDialogWindow() {
-    bool any = false;
-    EnumThreadWindows(GetCurrentThreadId(), FindAny, reinterpret_cast<LPARAM>(&any));
-    return any;
+    for (HWND hwnd : ThreadWindows(GetCurrentThreadId()))
+      if (AboutForm(hwnd)) return true;
+    return false;
   }
 
  private:
-  // Window enumeration callbacks: the platform's calling convention, which a
-  // lambda does not have on i686.
-  static BOOL CALLBACK FindShown(HWND hwnd, LPARAM data) {
-    TFAbout* dialog = AboutForm(hwnd);
-    if (dialog && IsWindowVisible(hwnd)) *reinterpret_cast<TFAbout**>(data) = dialog;
-    return TRUE;
-  }
-  static BOOL CALLBACK FindAny(HWND hwnd, LPARAM data) {
-    if (AboutForm(hwnd)) *reinterpret_cast<bool*>(data) = true;
-    return TRUE;
-  }
   // The About box behind a top-level window, known by its layout's name.
   static TFAbout* AboutForm(HWND hwnd) {
     TWinControl* control = TWinControl::FromHandle(hwnd);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Application.h"
+#include "WindowReader.h"
 
 struct TShownBox {
   std::wstring Caption;
@@ -41,54 +42,22 @@ class TBoxAnswerer {
   std::size_t Count() const { return Boxes().size(); }
 
  private:
-  // A window of another thread: read without waiting on a thread that is
-  // busy (the user-interface thread may be joining this one).
-  static std::wstring TextOf(HWND hwnd) {
-    wchar_t buffer[1024] = {};
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 1000, &copied);
-    return buffer;
-  }
-  static std::wstring ClassOf(HWND hwnd) {
-    wchar_t buffer[64] = {};
-    GetClassNameW(hwnd, buffer, 64);
-    return buffer;
-  }
-
-  static BOOL CALLBACK CollectBox(HWND hwnd, LPARAM data) {
-    if (IsWindowVisible(hwnd) && ClassOf(hwnd) == L"#32770")
-      reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
-    return TRUE;
-  }
-
-  // What one box shows, and the button to answer it with.
-  struct TReading {
-    TShownBox Box;
-    const std::wstring* Wanted = nullptr;
-    HWND Target = nullptr;
-  };
-  static BOOL CALLBACK ReadChild(HWND child, LPARAM data) {
-    auto& reading = *reinterpret_cast<TReading*>(data);
-    if (!IsWindowVisible(child)) return TRUE;
-    const std::wstring cls = ClassOf(child);
-    if (_wcsicmp(cls.c_str(), L"Static") == 0) {
-      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        DWORD_PTR icon = 0;
-        SendMessageTimeoutW(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 1000, &icon);
-        reading.Box.Icon = reinterpret_cast<HICON>(icon);
-      } else {
-        reading.Box.Text += TextOf(child);
-      }
-    } else if (_wcsicmp(cls.c_str(), L"Button") == 0) {
-      reading.Box.Buttons.push_back(TextOf(child));
-      if (reading.Box.Buttons.back() == *reading.Wanted) reading.Target = child;
+  // What a box shows, and its button captioned `wanted` (or null): read
+  // without waiting on a user-interface thread that is busy (it may be
+  // joining this one).
+  static TShownBox Read(HWND box, const std::wstring& wanted, HWND& target) {
+    const TMessageBoxView view = ReadMessageBox(box);
+    TShownBox shown{view.Caption, {}, view.Icon, {}};
+    for (const std::wstring& text : view.Texts) shown.Text += text;
+    for (HWND button : view.Buttons) {
+      shown.Buttons.push_back(TextOf(button));
+      if (shown.Buttons.back() == wanted) target = button;
     }
-    return TRUE;
+    return shown;
   }
 
   static void Click(HWND button) {
-    RECT r;
-    GetWindowRect(button, &r);
+    const RECT r = ScreenRect(button);
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     Sleep(30);
     INPUT input[2] = {};
@@ -101,20 +70,19 @@ class TBoxAnswerer {
   void Watch() {
     while (!FStop) {
       std::vector<HWND> boxes;
-      EnumThreadWindows(FThreadId, CollectBox, reinterpret_cast<LPARAM>(&boxes));
+      for (HWND hwnd : ThreadWindows(FThreadId))
+        if (IsWindowVisible(hwnd) && IsClass(hwnd, L"#32770")) boxes.push_back(hwnd);
       for (HWND box : boxes) {
         Sleep(50);  // let it draw, as a player looks before clicking
-        TReading reading;
-        reading.Wanted = &FButton;
-        reading.Box.Caption = TextOf(box);
-        EnumChildWindows(box, ReadChild, reinterpret_cast<LPARAM>(&reading));
+        HWND target = nullptr;
+        const TShownBox shown = Read(box, FButton, target);
         {
           std::lock_guard lock(FMutex);
-          FBoxes.push_back(reading.Box);
+          FBoxes.push_back(shown);
         }
         // Click until it goes: a click can come before the box takes input.
         for (int attempt = 0; attempt < 50 && IsWindow(box) && IsWindowVisible(box) && !FStop; ++attempt) {
-          if (reading.Target) Click(reading.Target);
+          if (target) Click(target);
           Sleep(100);
         }
       }

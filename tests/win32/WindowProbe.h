@@ -1,61 +1,12 @@
 #pragma once
-// Reading real windows back through Win32, and real input, for the tests.
+// What only a test inside the program's process can do: let its message loop
+// run, and make real input through the input queue. The windows are read
+// back through WindowReader.h.
 
 #include <windows.h>
-#include <commctrl.h>
-
-#include <string>
-#include <vector>
 
 #include "Application.h"
-
-inline std::wstring WindowText(HWND hwnd) {
-  wchar_t buffer[512] = {};
-  GetWindowTextW(hwnd, buffer, 512);
-  return buffer;
-}
-
-inline std::wstring ClassOf(HWND hwnd) {
-  wchar_t buffer[128] = {};
-  GetClassNameW(hwnd, buffer, 128);
-  return buffer;
-}
-
-// Direct children of a window of one class, in z-order.
-inline std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
-  std::vector<HWND> out;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (_wcsicmp(ClassOf(child).c_str(), className.c_str()) == 0) out.push_back(child);
-  return out;
-}
-
-inline HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text) {
-  for (HWND child : ChildrenOfClass(parent, className))
-    if (WindowText(child) == text) return child;
-  return nullptr;
-}
-
-// A child's rectangle in its parent's client coordinates.
-inline RECT ChildRect(HWND child) {
-  RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-inline SIZE OuterSize(HWND hwnd) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
-inline std::wstring StatusText(HWND statusBar, int part) {
-  const LRESULT length = LOWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, part, 0));
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(statusBar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
+#include "WindowReader.h"
 
 // Lets the message loop run for a while.
 inline void Pump(DWORD milliseconds) {
@@ -63,7 +14,7 @@ inline void Pump(DWORD milliseconds) {
   do {
     Application().ProcessMessages();
     Sleep(5);
-  } while (static_cast<int>(end - GetTickCount()) > 0);
+  } while (!Expired(end));
 }
 
 // Real mouse input at a window's centre, through the input queue; the move
@@ -82,26 +33,15 @@ inline void RealMouseAt(POINT screen, DWORD button) {
   SendInput(2, input, sizeof(INPUT));
 }
 inline void RealMouse(HWND hwnd, DWORD button) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
+  const RECT r = ScreenRect(hwnd);
   RealMouseAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, button);
-}
-
-// A point of a window's close box, found as the window itself tells it.
-inline POINT CloseBoxPoint(HWND hwnd) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  for (int y = r.top; y < r.top + GetSystemMetrics(SM_CYCAPTION) + 8; ++y)
-    for (int x = r.right - 1; x > r.right - 40; --x)
-      if (SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return {x - 4, y + 4};
-  return {-1, -1};
 }
 
 // Pumps until `done` holds, for at most `milliseconds`; whether it does.
 template <class F>
 bool PumpUntil(F done, DWORD milliseconds = 1000) {
   const DWORD end = GetTickCount() + milliseconds;
-  while (!done() && static_cast<int>(end - GetTickCount()) > 0) Pump(5);
+  while (!done() && !Expired(end)) Pump(5);
   return done();
 }
 

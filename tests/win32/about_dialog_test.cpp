@@ -54,7 +54,7 @@ TEST(AboutDialog, IsBuiltFromItsLayoutAsTabled) {
   const auto form = TForm::New<TFAbout>(nullptr, HalfAGigabyte);
   TFAbout& dialog = *form;
   HWND hwnd = dialog.Handle();
-  EXPECT_EQ(WindowText(hwnd), L"A propos de...");
+  EXPECT_EQ(TextOf(hwnd), L"A propos de...");
   EXPECT_EQ(ClientSize(hwnd).cx, 294);
   EXPECT_EQ(ClientSize(hwnd).cy, 268);
   // A fixed dialog frame whose only title-bar button is the close box.
@@ -71,15 +71,15 @@ TEST(AboutDialog, IsBuiltFromItsLayoutAsTabled) {
   EXPECT_EQ(ChildRect(dialog.Label1->Handle()).top, 96);
   EXPECT_EQ(ChildRect(dialog.Label2->Handle()).top, 120);
   EXPECT_EQ(ChildRect(dialog.Label3->Handle()).top, 136);
-  EXPECT_EQ(WindowText(dialog.Label1->Handle()), L"Label1");
-  EXPECT_EQ(WindowText(dialog.Label2->Handle()), L"Label2");
-  EXPECT_EQ(WindowText(dialog.Label3->Handle()), L"Label3");
+  EXPECT_EQ(TextOf(dialog.Label1->Handle()), L"Label1");
+  EXPECT_EQ(TextOf(dialog.Label2->Handle()), L"Label2");
+  EXPECT_EQ(TextOf(dialog.Label3->Handle()), L"Label3");
   const RECT ok = ChildRect(dialog.Button1->Handle());
   EXPECT_EQ(ok.left, 208);
   EXPECT_EQ(ok.top, 223);
   EXPECT_EQ(ok.right - ok.left, 74);
   EXPECT_EQ(ok.bottom - ok.top, 26);
-  EXPECT_EQ(WindowText(dialog.Button1->Handle()), L"OK");
+  EXPECT_EQ(TextOf(dialog.Button1->Handle()), L"OK");
   // "OK" is the one control that takes the focus.
   EXPECT_EQ(GetNextDlgTabItem(hwnd, nullptr, FALSE), dialog.Button1->Handle());
   EXPECT_EQ(GetNextDlgTabItem(hwnd, dialog.Button1->Handle(), FALSE), dialog.Button1->Handle());
@@ -168,7 +168,7 @@ TEST(AboutDialog, ShowsThePlatformsMemoryFigures) {
   ASSERT_TRUE(GlobalMemoryStatusEx(&status));
 
   // The true total, rounded to whole Ko, whatever its size.
-  std::wstring text = WindowText(dialog.lblPhysMem->Handle());
+  std::wstring text = TextOf(dialog.lblPhysMem->Handle());
   const std::wstring lead = L"Mémoire physique totale : ", tail = L" Ko";
   ASSERT_EQ(text.rfind(lead, 0), 0u) << Narrow(text);
   ASSERT_EQ(text.substr(text.size() - tail.size()), tail);
@@ -178,7 +178,7 @@ TEST(AboutDialog, ShowsThePlatformsMemoryFigures) {
   EXPECT_EQ(std::stoull(digits), (status.ullTotalPhys + 512) / 1024);
 
   // The free share: 100 less the load, which may move by a point meanwhile.
-  text = WindowText(dialog.lblPhysRes->Handle());
+  text = TextOf(dialog.lblPhysRes->Handle());
   const std::wstring resLead = L"Ressources système      : ";
   ASSERT_EQ(text.rfind(resLead, 0), 0u) << Narrow(text);
   const int free = std::stoi(text.substr(resLead.size()));
@@ -191,8 +191,8 @@ TEST(AboutDialog, GroupsTheMemoryFigureWithTheUsersSeparator) {
   const auto form = TForm::New<TFAbout>(nullptr, HalfAGigabyte);
   TFAbout& dialog = *form;
   ASSERT_FALSE(Separator().empty());
-  EXPECT_EQ(WindowText(dialog.lblPhysMem->Handle()), L"Mémoire physique totale : 524" + Separator() + L"288 Ko");
-  EXPECT_EQ(WindowText(dialog.lblPhysRes->Handle()), L"Ressources système      : 37% libre.");
+  EXPECT_EQ(TextOf(dialog.lblPhysMem->Handle()), L"Mémoire physique totale : 524" + Separator() + L"288 Ko");
+  EXPECT_EQ(TextOf(dialog.lblPhysRes->Handle()), L"Ressources système      : 37% libre.");
 }
 
 // ------------------------------------------------------- the About box
@@ -204,8 +204,8 @@ struct TSeen {
 };
 
 TSeen Read(TFAbout& dialog, const TBeepCounter& recorder) {
-  return {WindowText(dialog.Label1->Handle()), WindowText(dialog.Label2->Handle()),
-          WindowText(dialog.Label3->Handle()), WindowText(dialog.lblPhysMem->Handle()), recorder.Beeps,
+  return {TextOf(dialog.Label1->Handle()), TextOf(dialog.Label2->Handle()),
+          TextOf(dialog.Label3->Handle()), TextOf(dialog.lblPhysMem->Handle()), recorder.Beeps,
           IsWindowVisible(dialog.Handle()) != FALSE};
 }
 

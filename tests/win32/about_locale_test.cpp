@@ -76,7 +76,7 @@ TEST(AboutLocaleChild, GroupsWithTheSeparatorOfItsLocale) {
   TBeepCounter recorder;
   const auto form = TForm::New<TFAbout>(nullptr, [] { return TMemoryFigures{4294967295u, 0}; });
   TFAbout& dialog = *form;
-  EXPECT_EQ(WindowText(dialog.lblPhysMem->Handle()),
+  EXPECT_EQ(TextOf(dialog.lblPhysMem->Handle()),
             std::wstring(L"Mémoire physique totale : 4") + separator + L"194" + separator + L"304 Ko");
 }
 

@@ -79,7 +79,7 @@ TEST(ApplicationErrors, AnEscapedErrorIsShownInFrenchWithTheTitleItsDetailLogged
   // The window still works afterwards.
   button.OnClick = [&](TComponent*) { form.SetText(L"encore"); };
   SendMessageW(button.Handle(), BM_CLICK, 0, 0);
-  EXPECT_EQ(WindowText(form.Handle()), L"encore");
+  EXPECT_EQ(TextOf(form.Handle()), L"encore");
 }
 
 TEST(ApplicationErrors, ALayoutWithAnUnknownClassOrPropertyIsRefused) {

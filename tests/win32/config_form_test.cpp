@@ -61,7 +61,7 @@ class ConfigFormTest : public TTwoFormsTest {
 TEST_F(ConfigFormTest, LayoutAsStored) {
   EXPECT_EQ(form2->Handle(), nullptr) << "no windows before the first showing";
   HWND dialog = form2->HandleNeeded();
-  EXPECT_EQ(WindowText(dialog), L"Configuration");
+  EXPECT_EQ(TextOf(dialog), L"Configuration");
   EXPECT_FALSE(IsWindowVisible(dialog));
   const SIZE outer = OuterSize(dialog);
   EXPECT_EQ(outer.cx, 201);
@@ -99,7 +99,7 @@ TEST_F(ConfigFormTest, LayoutAsStored) {
 TEST_F(ConfigFormTest, ConfigureAppliesAtTheSamePosition) {
   RECT before;
   GetWindowRect(form1->Handle(), &before);
-  SendMessageW(ChildWithText(form1->Handle(), L"Button", L"24"), BM_CLICK, 0, 0);
+  SendMessageW(ChildOfClass(form1->Handle(), L"Button", L"24"), BM_CLICK, 0, 0);
   const std::wstring count = StatusText(form1->StatusBar1->Handle(), 0);
   Configure({[&] { Type(*form2->SpinEdit1, L"3"); },
              [&] { Type(*form2->SpinEdit2, L"4"); },

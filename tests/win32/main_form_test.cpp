@@ -21,7 +21,7 @@ class MainFormTest : public testing::Test {
   }
   void TearDown() override { form.reset(); }
 
-  HWND Tile(const std::wstring& caption) { return ChildWithText(form->Handle(), L"Button", caption); }
+  HWND Tile(const std::wstring& caption) { return ChildOfClass(form->Handle(), L"Button", caption); }
   HWND StatusBar() { return form->StatusBar1->Handle(); }
   std::vector<HWND> ShownTiles() {
     std::vector<HWND> shown;
@@ -46,7 +46,7 @@ class MainFormTest : public testing::Test {
 };
 
 TEST_F(MainFormTest, StartsAsTheSolvedFiveByFiveBoard) {
-  EXPECT_EQ(WindowText(form->Handle()), kBrelixTitle);
+  EXPECT_EQ(TextOf(form->Handle()), kBrelixTitle);
   EXPECT_EQ(StatusText(StatusBar(), 1), L"\u00A9 Brelix");
   const SIZE outer = OuterSize(form->Handle());
   EXPECT_EQ(outer.cx, 200);
@@ -86,7 +86,7 @@ TEST_F(MainFormTest, RealClickOnTile24MovesItAndCounts) {
   HWND moved = Tile(L"24");
   ASSERT_NE(moved, nullptr);
   for (HWND b : ChildrenOfClass(form->Handle(), L"Button"))
-    if (WindowText(b) == L"24" && IsWindowVisible(b)) moved = b;
+    if (TextOf(b) == L"24" && IsWindowVisible(b)) moved = b;
   EXPECT_GT(ChildRect(moved).left, before.left);
   EXPECT_EQ(ShownTiles().size(), 24u);
   // A tile away from the gap does nothing.
@@ -170,7 +170,7 @@ TEST_F(MainFormTest, NewGameShowsTheShuffledBoardAndResetsTheCount) {
     const int tile = form->Board().Slot(n).Tile;
     EXPECT_EQ(IsWindowVisible(TileInSlot(n)) != 0, tile != 0) << n;
     if (tile != 0) {
-      EXPECT_EQ(WindowText(TileInSlot(n)), std::to_wstring(tile)) << n;
+      EXPECT_EQ(TextOf(TileInSlot(n)), std::to_wstring(tile)) << n;
     }
   }
   // No tile keeps the focus: Space would move a tile the player never chose.
@@ -227,8 +227,6 @@ TEST_F(MainFormTest, AGrownWindowLeavesNoOldDrawingBehind) {
   }
 }
 
-}  // namespace
-
 TEST_F(MainFormTest, EnterClicksTheFocusedTileWhateverStyleTabLeftOnIt) {
   HWND tile = Tile(L"24");
   SetForegroundWindow(form->Handle());
@@ -240,3 +238,5 @@ TEST_F(MainFormTest, EnterClicksTheFocusedTileWhateverStyleTabLeftOnIt) {
   Pump(100);
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 1");
 }
+
+}  // namespace

@@ -34,7 +34,7 @@ template <class F>
 bool Arrived(F done) {
   const DWORD end = GetTickCount() + 2000;
   while (!done()) {
-    if (e2e::Expired(end)) return done();
+    if (Expired(end)) return done();
     Sleep(1);
   }
   return true;

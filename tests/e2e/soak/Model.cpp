@@ -82,13 +82,14 @@ std::string CheckMain(HWND main, const TModel& model, e2e::Board& board) {
     return "grid " + std::to_string(board.rows) + "x" + std::to_string(board.cols) + ", expected " +
            std::to_string(model.Rows) + "x" + std::to_string(model.Cols);
   if (!IsPermutation(board)) return "the tiles are not a permutation";
-  std::wstring status;
-  if (!e2e::StatusText(main, status)) return "no status bar";
+  const HWND bar = StatusBarOf(main);
+  if (!bar) return "no status bar";
+  const std::wstring status = StatusText(bar);
   const auto count = ReadMoveCount(status);
   if (!count) return "status text '" + Narrow(status) + "' is not a move count";
   if (*count != model.Count)
     return "status reads " + std::to_string(*count) + " moves, expected " + std::to_string(model.Count);
-  const RECT r = e2e::ScreenRect(main);
+  const RECT r = ScreenRect(main);
   const SIZE expected = model.ExpectedSize();
   if (r.right - r.left != expected.cx || r.bottom - r.top != expected.cy)
     return "window " + std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + ", expected " +

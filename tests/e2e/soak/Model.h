@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "WindowReader.h"
+#include "BrelixWindows.h"
 
 namespace soak {
 

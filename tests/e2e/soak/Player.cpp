@@ -68,12 +68,6 @@ std::wstring DerivedMoves(const std::wstring& rows, const std::wstring& cols) {
   return std::to_wstring(static_cast<int>(std::clamp(product, 10.0, 1000.0)));
 }
 
-HWND ChildWithText(HWND window, const std::wstring& text) {
-  for (HWND child : Descendants(window))
-    if (IsWindowVisible(child) && TextOf(child) == text) return child;
-  return nullptr;
-}
-
 }  // namespace
 
 std::string TPlayer::Restart() {
@@ -134,14 +128,6 @@ void TPlayer::Click(POINT p, HWND pressed) {
   MouseButton(p, false, false);
   FProgram.Settle();
   if (pressed) WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() != pressed; }, 1000);
-}
-
-POINT TPlayer::CloseBoxPoint(HWND window) {
-  const RECT r = ScreenRect(window);
-  RECT client{};
-  GetClientRect(window, &client);
-  const int frame = ((r.right - r.left) - client.right) / 2;
-  return {r.right - frame - GetSystemMetrics(SM_CXSIZE) / 2 - 1, r.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2};
 }
 
 void TPlayer::CloseBox(HWND window) { Click(CloseBoxPoint(window)); }

@@ -54,7 +54,6 @@ class TPlayer {
   // A real click at a point; waits until the press reached `pressed` (when
   // given) before letting the button go, and until the release freed it.
   void Click(POINT p, HWND pressed = nullptr);
-  POINT CloseBoxPoint(HWND window);
   void CloseBox(HWND window);
   bool OpenMenu(int bar, bool mouse);
   POINT MenuBarPoint(int bar);

@@ -1,36 +1,9 @@
 #include "Program.h"
 
-#include <cstdio>
-#include <cwchar>
-
 #include "Input.h"
-#include "WindowReader.h"
+#include "BrelixWindows.h"
 
 namespace soak {
-
-namespace {
-
-struct Search {
-  DWORD pid;
-  bool shownOnly;
-  const wchar_t* cls;
-  const wchar_t* title;
-  HWND found;
-};
-
-BOOL CALLBACK Match(HWND hwnd, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != search->pid || (search->shownOnly && !IsWindowVisible(hwnd))) return TRUE;
-  wchar_t text[256] = {};
-  if (search->cls && !(GetClassNameW(hwnd, text, 256) && _wcsicmp(text, search->cls) == 0)) return TRUE;
-  if (search->title && !(GetWindowTextW(hwnd, text, 256) >= 0 && wcscmp(text, search->title) == 0)) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
-}  // namespace
 
 std::string TProgram::Start() {
   Stop();
@@ -45,7 +18,7 @@ std::string TProgram::Start() {
   FPid = info.dwProcessId;
   const DWORD end = GetTickCount() + 20000;
   HWND main = nullptr;
-  while (!(main = Shown(nullptr, FTitle.c_str())) && !e2e::Expired(end) && Running()) Sleep(20);
+  while (!(main = Shown(nullptr, FTitle.c_str())) && !Expired(end) && Running()) Sleep(20);
   if (!main) return "the program's main window did not show within 20 s";
   FMain = main;
   FThread = GetWindowThreadProcessId(main, nullptr);
@@ -56,24 +29,24 @@ std::string TProgram::Start() {
 // Wine takes the X focus a moment after it is given (about 300 ms), and a
 // program just started may be slow to read its first key on a loaded
 // machine: a key sent in that moment reaches Wine but no window. So the
-// first event waits until
-// the program is seen to take keys: Alt+F opens its « Fichier » menu, which
-// shows from outside, and Escape twice closes it. (A tap of Alt alone would
-// not do: under Wine it leaves the menu bar alone while a push button has
-// the focus, in any program.) Keys that do not show are made again, counted
-// and told; a program that takes none within 10 s fails its start.
+// first event waits until the program is seen to take keys: Alt+F opens its
+// « Fichier » menu, which shows from outside, and Escape twice closes it. (A
+// tap of Alt alone would not do: under Wine it leaves the menu bar alone
+// while a push button has the focus, in any program.) Keys that do not show
+// are made again, counted and told; a program that takes none within 10 s
+// fails its start.
 bool TProgram::TakesKeys() {
   const DWORD end = GetTickCount() + 10000;
   auto wait = [this](bool open) {
     const DWORD until = GetTickCount() + 1000;
     auto done = [&] { return (InMenu() && Shown(L"#32768", nullptr)) == open; };
-    while (!done() && !e2e::Expired(until)) {
+    while (!done() && !Expired(until)) {
       Settle(1);
       Sleep(5);
     }
     return done();
   };
-  while (!e2e::Expired(end) && Running()) {
+  while (!Expired(end) && Running()) {
     if (Activate(FMain) && FocusWine()) {
       Sleep(300);
       Press('F', true);
@@ -112,15 +85,11 @@ bool TProgram::WaitExit(DWORD ms, DWORD& code) {
 HWND TProgram::Main() const { return FMain && IsWindow(FMain) ? FMain : nullptr; }
 
 HWND TProgram::Shown(const wchar_t* cls, const wchar_t* title) const {
-  Search search{FPid, true, cls, title, nullptr};
-  if (FPid) EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FPid ? e2e::FindTopLevel({.cls = cls, .title = title, .pid = FPid}) : nullptr;
 }
 
 HWND TProgram::Find(const wchar_t* title) const {
-  Search search{FPid, false, nullptr, title, nullptr};
-  if (FPid) EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FPid ? e2e::FindTopLevel({.title = title, .pid = FPid, .hiddenToo = true}) : nullptr;
 }
 
 bool TProgram::Owns(HWND hwnd) const {

@@ -1,6 +1,4 @@
-#include "WindowReader.h"
-
-#include <commctrl.h>
+#include "BrelixWindows.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -9,35 +7,26 @@ namespace e2e {
 
 namespace {
 
-struct ShownSearch {
-  const wchar_t* cls;    // or null for any class
-  const wchar_t* title;  // or null for any title
-  HWND found;
-};
-
-BOOL CALLBACK MatchShown(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<ShownSearch*>(param);
-  if (!IsWindowVisible(hwnd)) return TRUE;
+// The title the system keeps for a top-level window, read without a message:
+// a program that does not answer cannot hold the search up.
+bool HasTitle(HWND hwnd, const wchar_t* title) {
   wchar_t text[256] = {};
-  if (search->cls && !(GetClassNameW(hwnd, text, 256) && _wcsicmp(text, search->cls) == 0)) return TRUE;
-  if (search->title && !(GetWindowTextW(hwnd, text, 256) >= 0 && wcscmp(text, search->title) == 0)) return TRUE;
-  search->found = hwnd;
-  return FALSE;
+  GetWindowTextW(hwnd, text, 256);
+  return wcscmp(text, title) == 0;
 }
 
-BOOL CALLBACK Collect(HWND child, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-  return TRUE;
-}
+HWND FindShown(const wchar_t* cls, const wchar_t* title) { return FindTopLevel({.cls = cls, .title = title}); }
 
 }  // namespace
 
-bool Expired(DWORD end) { return static_cast<int>(end - GetTickCount()) <= 0; }
-
-HWND FindShown(const wchar_t* cls, const wchar_t* title) {
-  ShownSearch search{cls, title, nullptr};
-  EnumWindows(MatchShown, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+HWND FindTopLevel(const TopLevel& wanted) {
+  for (HWND hwnd : TopLevelWindows()) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if ((wanted.pid && pid != wanted.pid) || (!wanted.hiddenToo && !IsWindowVisible(hwnd))) continue;
+    if ((!wanted.cls || IsClass(hwnd, wanted.cls)) && (!wanted.title || HasTitle(hwnd, wanted.title))) return hwnd;
+  }
+  return nullptr;
 }
 
 HWND WaitShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
@@ -58,41 +47,6 @@ int WaitNotShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
   return 0;
 }
 
-std::wstring TextOf(HWND hwnd, std::size_t limit) {
-  std::wstring buffer(limit + 1, L'\0');
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, limit + 1, reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG, 2000,
-                      nullptr);
-  buffer.resize(wcslen(buffer.c_str()));
-  return buffer;
-}
-
-std::wstring ClassOf(HWND hwnd) {
-  wchar_t buffer[64] = {};
-  GetClassNameW(hwnd, buffer, 64);
-  return buffer;
-}
-
-bool IsClass(HWND hwnd, const wchar_t* cls) { return _wcsicmp(ClassOf(hwnd).c_str(), cls) == 0; }
-
-RECT ScreenRect(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
-}
-
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> found;
-  if (parent) EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-std::vector<HWND> DirectChildren(HWND parent) {
-  std::vector<HWND> found;
-  for (HWND child = parent ? GetWindow(parent, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT))
-    found.push_back(child);
-  return found;
-}
-
 std::vector<HWND> SpinFields(HWND window) {
   std::vector<HWND> fields;
   for (HWND child : Descendants(window))
@@ -103,16 +57,8 @@ std::vector<HWND> SpinFields(HWND window) {
 
 HWND ArrowPair(HWND field) { return GetWindow(field, GW_CHILD); }
 
-bool StatusText(HWND window, std::wstring& text) {
-  HWND bar = window ? FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr) : nullptr;
-  if (!bar) return false;
-  text = TextOf(bar);  // a status bar's text is that of its part 0
-  return true;
-}
-
 bool ReadBoard(HWND window, Board& board) {
-  for (HWND child : DirectChildren(window))
-    if (IsClass(child, L"Button")) board.slots.push_back({child, ScreenRect(child)});
+  for (HWND child : ChildrenOfClass(window, L"Button")) board.slots.push_back({child, ScreenRect(child)});
   std::sort(board.slots.begin(), board.slots.end(), [](const Tile& a, const Tile& b) {
     return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
   });

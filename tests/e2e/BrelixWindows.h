@@ -1,41 +1,36 @@
 #pragma once
-// Reading Brelix's windows from outside its process, through Win32: shared
-// by the end-to-end driver and the soak driver.
+// Brelix's windows as its drivers find them from outside its process: its
+// top-level windows, its board, its spin fields. Shared by the end-to-end
+// driver and the soak driver; the windows are read through WindowReader.h.
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
+
+#include "WindowReader.h"
 
 namespace e2e {
 
-// A shown top-level window of that class and title (either may be null for
-// any), or null.
-HWND FindShown(const wchar_t* cls, const wchar_t* title);
-// Waits up to `ms` for such a window to be shown.
+// What a top-level window is looked for by: its class and title (null for
+// any), its process (0 for any), and whether a hidden one counts.
+struct TopLevel {
+  const wchar_t* cls = nullptr;
+  const wchar_t* title = nullptr;
+  DWORD pid = 0;
+  bool hiddenToo = false;
+};
+// The first such window, or null.
+HWND FindTopLevel(const TopLevel& wanted);
+
+// Waits up to `ms` for a shown top-level window of that class and title
+// (either may be null for any).
 HWND WaitShown(const wchar_t* cls, const wchar_t* title, DWORD ms);
 // 0 once no such window is shown (closed or hidden) within `ms`, else 1.
 int WaitNotShown(const wchar_t* cls, const wchar_t* title, DWORD ms);
-bool Expired(DWORD end);
-
-// Through WM_GETTEXT: an edit of another process keeps its text to itself,
-// where GetWindowText would give only the window's creation title.
-// `limit` characters at most.
-std::wstring TextOf(HWND hwnd, std::size_t limit = 255);
-std::wstring ClassOf(HWND hwnd);
-bool IsClass(HWND hwnd, const wchar_t* cls);
-RECT ScreenRect(HWND hwnd);
-
-// Every window below `parent`, at any depth; and its direct children.
-std::vector<HWND> Descendants(HWND parent);
-std::vector<HWND> DirectChildren(HWND parent);
 
 // The spin fields of a window, from the top: edits that hold an arrow pair.
 std::vector<HWND> SpinFields(HWND window);
 HWND ArrowPair(HWND field);
-
-// Text of status panel 0 of a window's status bar; false without a bar.
-bool StatusText(HWND window, std::wstring& text);
 
 struct Tile {
   HWND button;
