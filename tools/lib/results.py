@@ -7,11 +7,14 @@ once more; counted as passed, and named).
     results.py FILE add LAYER RAN_ON TEST OUTCOME SECONDS
     results.py FILE junit LAYER RAN_ON JUNIT [RETRY_JUNIT]
         ctest's JUnit output of a layer, and of its failed tests run again
+    results.py - failed JUNIT
+        a regular expression for ctest -R of the tests that failed
     results.py FILE summary
         the table per layer, the flaky and the failed tests by name, and the
         closing line "N passed, N failed, N skipped"; exits 1 on a failure
 """
 
+import re
 import sys
 import xml.etree.ElementTree as ElementTree
 
@@ -101,6 +104,10 @@ def main(argv):
         add(file, *args)
     elif verb == "junit" and len(args) in (3, 4):
         junit(file, *args)
+    elif verb == "failed" and len(args) == 1:
+        names = [re.escape(t) for t, (o, _) in junit_outcomes(args[0]).items() if o == "failed"]
+        if names:
+            print("^(%s)$" % "|".join(names))
     elif verb == "summary":
         return summary(file)
     else:
