@@ -230,13 +230,13 @@ TEST_F(MainFormTest, AGrownWindowLeavesNoOldDrawingBehind) {
 TEST_F(MainFormTest, EnterClicksTheFocusedTileWhateverStyleTabLeftOnIt) {
   HWND tile = Tile(L"24");
   SetForegroundWindow(form->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }));
   SetFocus(tile);
   // Tab moves the focus through the dialog navigation, which may leave the
   // tile styled as a plain push button.
   SendMessageW(tile, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   RealKey(VK_RETURN);
-  Pump(100);
-  EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 1");
+  EXPECT_TRUE(PumpUntil([&] { return StatusText(StatusBar(), 0) == L"Joués : 1"; }));
 }
 
 }  // namespace

@@ -12,9 +12,8 @@ source "$ROOT/tools/lib/wine.sh"
 bootstrap() { "$ROOT/tools/bootstrap" "$@"; }
 
 # build PRESET [TARGET...] [-- CONFIGURE_OPTION...]: configures and builds a
-# CMake preset in build/PRESET (or where -B in the options says), quietly,
-# at the niceness BUILD_NICE (0); on failure prints the errors and where the
-# log is.
+# CMake preset in build/PRESET (or where -B in the options says), quietly;
+# on failure prints the errors and where the log is.
 build() {
   local preset=$1 targets=() options=() dir log
   shift
@@ -23,8 +22,7 @@ build() {
   dir="build/$preset"
   for ((i = 0; i < ${#options[@]}; i++)); do [ "${options[i]}" = -B ] && dir=${options[i + 1]}; done
   log="$LOGS/build-$(basename "$dir").log"
-  if ! { cmake --preset "$preset" "${options[@]}" &&
-          nice -n "${BUILD_NICE:-0}" cmake --build "$dir" -j "$JOBS" "${targets[@]}"; } >"$log" 2>&1; then
+  if ! { cmake --preset "$preset" "${options[@]}" && cmake --build "$dir" -j "$JOBS" "${targets[@]}"; } >"$log" 2>&1; then
     grep -E 'error|Error|CMake Warning' "$log" | head -n 40 >&2
     echo "build: $preset failed; log in $log" >&2
     return 1
