@@ -22,9 +22,16 @@ can_run_32bit() { kernel_runs_i386 && /usr/lib/wine/wine --version >/dev/null 2>
 
 # The architecture that runs the program as it ships: win32 where 32-bit
 # Windows programs run here, else win64, its x86-64 twin built from the same
-# sources with the same options. BRELIX_ARCH=win32|win64 chooses.
+# sources with the same options. BRELIX_ARCH=win32|win64 chooses; a 32-bit
+# Wine that is missing or does not run is never an error, only a fallback.
 program_arch() {
-  if [ -n "${BRELIX_ARCH:-}" ]; then echo "$BRELIX_ARCH"; elif can_run_32bit; then echo win32; else echo win64; fi
+  [ "${BRELIX_ARCH:-}" = win64 ] && { echo win64; return; }
+  if can_run_32bit && wine_runs win32; then
+    echo win32
+  else
+    [ "${BRELIX_ARCH:-}" = win32 ] && echo "32-bit Windows programs do not run here: the x86-64 twin stands in" >&2
+    echo win64
+  fi
 }
 
 # wine_env ARCH: exports the Wine environment for win32 or win64 programs (a
@@ -66,6 +73,13 @@ wine_prefix() {
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
   "$WINESERVER" -w
   touch "$WINEPREFIX/.brelix-ready"
+}
+
+# wine_runs ARCH: whether the Wine of ARCH makes its prefix and runs a
+# program of its own in it (its command interpreter): a Wine that does not is
+# broken, and the x86-64 twin stands in for the shipped program.
+wine_runs() {
+  wine_prefix "$1" && [ "$(timeout 120 "$WINE" cmd /c echo ok 2>/dev/null | tr -d '\r')" = ok ]
 }
 
 # windows_path FILE: the Windows form of a path under the Unix root (drive Z:).
