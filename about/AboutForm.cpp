@@ -6,6 +6,7 @@
 #include "Application.h"
 #include "Banner.h"
 #include "Errors.h"
+#include "Scale.h"
 #include "Strings.h"
 #include "Texts.h"
 #include "ToolkitTexts.h"
@@ -20,26 +21,48 @@ std::wstring ThousandSeparator() {
   return buffer;
 }
 
-// A copy of the program's icon, at 32 x 32, for the image to own.
-TIconHandle ApplicationIcon() {
+// The side of the program's icon image nearest to 32 pixels at the screen's
+// density: the one shown as it is, never stretched.
+int NearestIconSize(int dpi) {
+  const int wanted = ScaleDpi(32, dpi);
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC info = FindResourceW(module, RESOURCE_NAME(RES_MAIN_ICON), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
+  HGLOBAL data = info ? LoadResource(module, info) : nullptr;
+  const auto* bytes = data ? static_cast<const BYTE*>(LockResource(data)) : nullptr;
+  const DWORD size = info ? SizeofResource(module, info) : 0;
+  // A directory of 6 bytes, then 14 bytes per image: width first (0 is 256).
+  if (!bytes || size < 6) return wanted;
+  const int count = bytes[4] | bytes[5] << 8;
+  int best = wanted, bestDistance = -1;
+  for (int i = 0; i < count && 6 + 14 * (i + 1) <= static_cast<int>(size); ++i) {
+    const int side = bytes[6 + 14 * i] ? bytes[6 + 14 * i] : 256;
+    const int distance = side > wanted ? side - wanted : wanted - side;
+    if (bestDistance < 0 || distance < bestDistance) best = side, bestDistance = distance;
+  }
+  return best;
+}
+
+// A copy of the program's icon, for the image to own.
+TIconHandle ApplicationIcon(int dpi) {
+  const int side = NearestIconSize(dpi);
   return TIconHandle(static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), RESOURCE_NAME(RES_MAIN_ICON), IMAGE_ICON, 32, 32, 0)));
+      LoadImageW(GetModuleHandleW(nullptr), RESOURCE_NAME(RES_MAIN_ICON), IMAGE_ICON, side, side, 0)));
 }
 
 // The banner as a 24-bit bitmap of its own.
-TBitmapHandle Banner() {
+TBitmapHandle Banner(int dpi) {
+  TBannerImage banner = DrawBanner(dpi);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = kBannerWidth;
-  info.bmiHeader.biHeight = kBannerHeight;  // bottom-up, as drawn
+  info.bmiHeader.biWidth = banner.Width;
+  info.bmiHeader.biHeight = banner.Height;  // bottom-up, as drawn
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) throw EUserError(IDS_ERROR_OUT_OF_MEMORY, "the About banner could not be made");
-  const std::vector<std::uint8_t> pixels = DrawBanner();
-  std::memcpy(bits, pixels.data(), pixels.size());
+  std::memcpy(bits, banner.Pixels.data(), banner.Pixels.size());
   return bitmap;
 }
 
@@ -69,9 +92,18 @@ TComponent* TFAbout::CreateComponent(const std::string& className) {
   return TForm::CreateComponent(className);
 }
 
+void TFAbout::ShowPictures() {
+  Image1->SetBitmap(Banner(Dpi()));
+  FImage->SetIcon(ApplicationIcon(Dpi()));
+}
+
+// Until its creation handler has run, the form has no pictures to redraw.
+void TFAbout::DpiChanged() {
+  if (Image1) ShowPictures();
+}
+
 void TFAbout::FormCreate() {
-  Image1->SetBitmap(Banner());
-  FImage->SetIcon(ApplicationIcon());
+  ShowPictures();
   Application().Beep(0);
   const TMemoryFigures memory = FMemory();
   lblPhysMem->SetText(

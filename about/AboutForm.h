@@ -30,7 +30,10 @@ class TFAbout : public TForm {
  protected:
   void AfterConstruction() override;
   TComponent* CreateComponent(const std::string& className) override;
+  void DpiChanged() override;
 
  private:
+  // The banner and the icon, made for the screen's density.
+  void ShowPictures();
   TMemorySource FMemory;
 };

@@ -1,6 +1,7 @@
 #include "Lines.h"
 
 #include "Layout.h"
+#include "Scale.h"
 #include "LayoutValues.h"
 
 TLine::TLine(TComponent* owner) : TGraphicControl(owner) {
@@ -28,13 +29,13 @@ void TLine::PrepareToPaint() {
   // The end points come from the size at the start of the paint; a mode that
   // fixes the line's thickness or holds far points settles on a new size,
   // which asks for another paint.
-  const TLinePaint plan = PlanLinePaint(FLine, FPoints, {Width(), Height()}, FPen.Width());
+  const TLinePaint plan = PlanLinePaint(FLine, FPoints, {Width(), Height()}, ScaleDpi(FPen.Width(), Dpi()));
   FPoints = plan.Points;
   if (plan.Size != TLineSize{Width(), Height()}) SetBounds(Left(), Top(), plan.Size.Width, plan.Size.Height);
 }
 
 void TLine::Paint(HDC dc) const {
-  TSelectPenBrush canvas(dc, FPen, FBrush);
+  TSelectPenBrush canvas(dc, FPen, FBrush, Dpi());
   // The end point itself is not painted.
   MoveToEx(dc, FPoints.FromX, FPoints.FromY, nullptr);
   LineTo(dc, FPoints.ToX, FPoints.ToY);

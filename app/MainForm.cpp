@@ -106,9 +106,15 @@ void TForm1::Aproposde1Click(TComponent*) { AboutBox1->Execute(); }
 
 void TForm1::Button1Click(TComponent* sender) {
   for (std::int32_t n = 1; n <= FBoard.SlotCount(); ++n) {
-    if (FTileButtons[static_cast<std::size_t>(n - 1)].Button != sender) continue;
+    const TTile& tile = FTileButtons[static_cast<std::size_t>(n - 1)];
+    if (tile.Button != sender) continue;
+    // A tile moved from the keyboard keeps the focus: it goes with the tile
+    // into the slot that was the gap, whose button now shows it.
+    const bool focused = tile.Button->Focused();
+    std::int32_t gap = 1;
+    while (gap < FBoard.SlotCount() && FBoard.Slot(gap).Tile != 0) ++gap;
     if (FBoard.TryMoveTile(n)) {
-      ShowTiles();
+      ShowTiles(focused ? gap : 0);
       ShowMoveCount();
     }
     break;
@@ -131,9 +137,10 @@ void TForm1::BuildBoard() {
   if (!FTileButtons.empty()) throw EUserError(IDS_ERROR_UNEXPECTED, "TForm1::BuildBoard: a board already exists");
   // Height first, then width; the board area is then read as laid out for
   // the new size.
-  const TWindowSize size = BoardWindowSize(FBoard.Rows(), FBoard.Cols());
-  SetBounds(Left(), Top(), Width(), size.Height);
-  SetBounds(Left(), Top(), size.Width, Height());
+  const TWindowSize design = BoardWindowSize(FBoard.Rows(), FBoard.Cols());
+  const SIZE size = OuterSizeAt({design.Width, design.Height}, kDesignDpi, Dpi());
+  SetBounds(Left(), Top(), Width(), size.cy);
+  SetBounds(Left(), Top(), size.cx, Height());
   FBoard.Build();
   try {
     FTileButtons.reserve(static_cast<std::size_t>(FBoard.SlotCount()));
@@ -165,14 +172,25 @@ class TTileButton : public TButton {
 }  // namespace
 
 void TForm1::CreateTileButton(std::int32_t n) {
-  const TTileBounds bounds = TileBounds(n, FBoard.Rows(), FBoard.Cols(), Panel1->Width(), Panel1->Height());
   auto& button = Create<TTileButton>(*this);
   FTileButtons.push_back({&button, n});
-  button.SetBounds(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+  PlaceTile(n);
   button.SetText(DecimalText(n));
   button.SetVisible(n < FBoard.SlotCount());  // the gap's is made hidden; its caption stays the number
   button.OnClick = [this](TComponent* sender) { Button1Click(sender); };
   button.SetParent(this);
+}
+
+void TForm1::PlaceTile(std::int32_t n) {
+  const TTileBounds bounds = TileBounds(n, FBoard.Rows(), FBoard.Cols(), Panel1->Width(), Panel1->Height(), Dpi());
+  FTileButtons[static_cast<std::size_t>(n - 1)].Button->SetBounds(bounds.Left, bounds.Top, bounds.Width,
+                                                                  bounds.Height);
+}
+
+// The window has its new size by now: the tiles are laid out on the board
+// area anew, as a board built at this density would be.
+void TForm1::DpiChanged() {
+  for (std::int32_t n = 1; n <= static_cast<std::int32_t>(FTileButtons.size()); ++n) PlaceTile(n);
 }
 
 void TForm1::FreeBoard() {
@@ -181,15 +199,22 @@ void TForm1::FreeBoard() {
   FBoard.Free();
 }
 
-void TForm1::ShowTiles() {
+void TForm1::ShowTiles(std::int32_t focusSlot) {
   for (std::int32_t n = 1; n <= FBoard.SlotCount(); ++n) {
     TTile& tile = FTileButtons[static_cast<std::size_t>(n - 1)];
     const std::int32_t number = FBoard.Slot(n).Tile;
-    if (number != 0 && number != tile.Caption) {
+    if (number == 0) continue;
+    if (number != tile.Caption) {
       tile.Button->SetText(DecimalText(number));
       tile.Caption = number;
     }
-    if (tile.Button->Visible() != (number != 0)) tile.Button->SetVisible(number != 0);
+    if (!tile.Button->Visible()) tile.Button->SetVisible(true);
+  }
+  // Hiding the focused button would leave the focus on the bare window.
+  if (focusSlot > 0) FTileButtons[static_cast<std::size_t>(focusSlot - 1)].Button->SetFocus();
+  for (std::int32_t n = 1; n <= FBoard.SlotCount(); ++n) {
+    TTile& tile = FTileButtons[static_cast<std::size_t>(n - 1)];
+    if (FBoard.Slot(n).Tile == 0 && tile.Button->Visible()) tile.Button->SetVisible(false);
   }
 }
 

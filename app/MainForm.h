@@ -51,6 +51,7 @@ class TForm1 : public TForm {
  protected:
   void AfterConstruction() override;
   TComponent* CreateComponent(const std::string& className) override;
+  void DpiChanged() override;
 
  private:
   // A tile button and the tile number its caption was last given.
@@ -60,11 +61,14 @@ class TForm1 : public TForm {
   };
 
   void CreateTileButton(std::int32_t n);
+  // Slot n's button in its cell of the board area.
+  void PlaceTile(std::int32_t n);
   void CheckSolved();
-  // One pass over the buttons after an operation on the board: each tile's
-  // button shown with its number, the gap's hidden (its caption left as it
-  // was). Only what differs from the state reaches the window.
-  void ShowTiles();
+  // After an operation on the board: each tile's button shown with its
+  // number, the gap's hidden (its caption left as it was). Only what differs
+  // from the state reaches the window. The button of focusSlot, if any, takes
+  // the focus before any button is hidden.
+  void ShowTiles(std::int32_t focusSlot = 0);
   void TakeFocusFromTiles();
   void ShowMoveCount();
 

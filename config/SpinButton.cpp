@@ -1,6 +1,11 @@
 #include "SpinButton.h"
 
+#include <cstring>
+
 #include "Application.h"
+#include "Errors.h"
+#include "Scale.h"
+#include "ToolkitTexts.h"
 #include "SpinRules.h"
 #include "Texts.h"
 #include "resource.h"
@@ -81,18 +86,53 @@ void TSpinButton::CreateParams(TCreateParams& params) {
   params.Style |= WS_CLIPCHILDREN;
 }
 
-void TSpinButton::SetGlyph(TTimerSpeedButton& arrow, HBITMAP bitmap, const wchar_t* builtIn) {
+namespace {
+
+// The built-in arrow image at a density other than 96 DPI, drawn rather than
+// stretched: black ink on olive, the colour the arrows draw transparent.
+HBITMAP DrawArrowImage(bool up, int dpi) {
+  const TArrowGlyph glyph = SpinArrowGlyph(dpi);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = glyph.Width;
+  info.bmiHeader.biHeight = -glyph.Height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) throw EUserError(IDS_ERROR_OUT_OF_MEMORY, "the spin arrow image could not be made");
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  constexpr std::uint32_t kOlive = 0x808000, kBlack = 0;
+  for (int i = 0; i < glyph.Width * glyph.Height; ++i) pixels[i] = kOlive;
+  for (int row = 0; row < static_cast<int>(glyph.Spans.size()); ++row) {
+    const int y = up ? glyph.Top + row : glyph.Height - 1 - glyph.Top - row;
+    for (int x = glyph.Spans[row].first; x <= glyph.Spans[row].second; ++x) pixels[y * glyph.Width + x] = kBlack;
+  }
+  return bitmap;
+}
+
+}  // namespace
+
+void TSpinButton::SetGlyph(TTimerSpeedButton& arrow, HBITMAP bitmap, bool up) {
+  (up ? FBuiltInUp : FBuiltInDown) = !bitmap;
   if (bitmap) {
     arrow.SetGlyph(bitmap);
     return;
   }
-  arrow.SetGlyph(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), builtIn, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  const int dpi = Dpi();
+  if (dpi == kDesignDpi) {
+    arrow.SetGlyph(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                   up ? RESOURCE_NAME(RES_SPIN_UP) : RESOURCE_NAME(RES_SPIN_DOWN),
+                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  } else {
+    arrow.SetGlyph(DrawArrowImage(up, dpi));
+  }
   arrow.SetNumGlyphs(1);
 }
 
-void TSpinButton::SetUpGlyph(HBITMAP bitmap) { SetGlyph(*FUpArrow, bitmap, RESOURCE_NAME(RES_SPIN_UP)); }
-void TSpinButton::SetDownGlyph(HBITMAP bitmap) { SetGlyph(*FDownArrow, bitmap, RESOURCE_NAME(RES_SPIN_DOWN)); }
+void TSpinButton::SetUpGlyph(HBITMAP bitmap) { SetGlyph(*FUpArrow, bitmap, true); }
+void TSpinButton::SetDownGlyph(HBITMAP bitmap) { SetGlyph(*FDownArrow, bitmap, false); }
 
 void TSpinButton::SetFocusControl(TWinControl* control) {
   if (FFocusControl) RemoveFreeNotification(FFocusControl);
@@ -105,7 +145,7 @@ void TSpinButton::Notification(TComponent* component) {
 }
 
 int TSpinButton::LayoutArrows(int width, int height) {
-  const TArrowLayout layout = LayoutSpinArrows(width, height);
+  const TArrowLayout layout = LayoutSpinArrows(width, height, Dpi());
   if (!FUpArrow || !FDownArrow || FLoading) return layout.PairWidth;
   FUpArrow->SetBounds(layout.Up.Left, layout.Up.Top, layout.Up.Width, layout.Up.Height);
   FDownArrow->SetBounds(layout.Down.Left, layout.Down.Top, layout.Down.Width, layout.Down.Height);
@@ -123,6 +163,13 @@ void TSpinButton::Resized() {
 }
 
 void TSpinButton::Loaded() { LayoutArrows(Width(), Height()); }
+
+void TSpinButton::ChangeScale(int newDpi, int oldDpi) {
+  TWinControl::ChangeScale(newDpi, oldDpi);
+  LayoutArrows(Width(), Height());
+  if (FBuiltInUp) SetUpGlyph(nullptr);
+  if (FBuiltInDown) SetDownGlyph(nullptr);
+}
 
 void TSpinButton::SetFocusedArrow(TTimerSpeedButton* arrow) {
   if (!TabStop() || !CanFocus() || arrow == FFocusedArrow) return;

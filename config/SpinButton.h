@@ -54,6 +54,7 @@ class TSpinButton : public TWinControl {
 
   void SetBounds(int left, int top, int width, int height) override;
   void Loaded() override;
+  void ChangeScale(int newDpi, int oldDpi) override;
   void Notification(TComponent* component) override;
 
   void SetFocusedArrow(TTimerSpeedButton* arrow);
@@ -70,7 +71,7 @@ class TSpinButton : public TWinControl {
 
  private:
   TTimerSpeedButton* CreateArrow();
-  void SetGlyph(TTimerSpeedButton& arrow, HBITMAP bitmap, const wchar_t* builtIn);
+  void SetGlyph(TTimerSpeedButton& arrow, HBITMAP bitmap, bool up);
   // Places the arrows for the given size; returns the pair's width.
   int LayoutArrows(int width, int height);
 
@@ -78,4 +79,6 @@ class TSpinButton : public TWinControl {
   TTimerSpeedButton* FDownArrow = nullptr;
   TTimerSpeedButton* FFocusedArrow = nullptr;
   TWinControl* FFocusControl = nullptr;
+  // Whether each arrow shows the built-in image, drawn for the screen.
+  bool FBuiltInUp = false, FBuiltInDown = false;
 };

@@ -86,9 +86,16 @@ void TSpinEdit::CreateParams(TCreateParams& params) {
 }
 
 void TSpinEdit::CreateWnd() {
+  TCustomEdit::CreateWnd();
   FThemedAtCreation = ThemesActive();
   UpdateTextArea();
   Resized();
+}
+
+// The margins change with the font, and the text area is made inside them.
+void TSpinEdit::ChangeScale(int newDpi, int oldDpi) {
+  TCustomEdit::ChangeScale(newDpi, oldDpi);
+  UpdateTextArea();
 }
 
 void TSpinEdit::UpdateTextArea() {
@@ -106,7 +113,7 @@ void TSpinEdit::Resized() {
     return;
   }
   if (!FArrows) return;
-  const TSpinRect pair = PlaceSpinPair(Width(), Height(), FArrows->Width(), Ctl3D());
+  const TSpinRect pair = PlaceSpinPair(Width(), Height(), FArrows->Width(), Ctl3D(), Dpi());
   FArrows->SetBounds(pair.Left, pair.Top, pair.Width, pair.Height);
   UpdateTextArea();
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "Layout.h"
+#include "Scale.h"
 #include "LayoutValues.h"
 
 bool TStatusPanel::ReadProperty(const std::string& name, const layout::Value& value) {
@@ -42,10 +43,16 @@ void TStatusBar::UpdatePanels() {
   if (!Handle() || FPanels.empty()) return;
   std::vector<int> edges;
   int right = 0;
-  for (const TStatusPanel* panel : FPanels) edges.push_back(right += panel->FWidth);
+  // Panel widths are stored at 96 DPI.
+  for (const TStatusPanel* panel : FPanels) edges.push_back(right += ScaleDpi(panel->FWidth, Dpi()));
   SendMessageW(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   for (std::size_t i = 0; i < FPanels.size(); ++i)
     SendMessageW(Handle(), SB_SETTEXTW, i, reinterpret_cast<LPARAM>(FPanels[i]->FText.c_str()));
+}
+
+void TStatusBar::ChangeScale(int newDpi, int oldDpi) {
+  TWinControl::ChangeScale(newDpi, oldDpi);
+  UpdatePanels();
 }
 
 bool TStatusBar::ReadProperty(const std::string& name, const layout::Value& value) {

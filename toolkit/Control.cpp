@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "Application.h"
+#include "Dpi.h"
 #include "Errors.h"
 #include "Forms.h"
 #include "Layout.h"
@@ -97,6 +98,14 @@ void TControl::SetVisible(bool visible) { FVisible = visible; }
 void TControl::SetEnabled(bool enabled) { FEnabled = enabled; }
 void TControl::SetText(std::wstring_view text) { FText.assign(text); }
 
+// A control not yet on a form keeps the measures of the stored layouts.
+int TControl::Dpi() const { return FParent ? FParent->Dpi() : kDesignDpi; }
+
+void TControl::ChangeScale(int newDpi, int oldDpi) {
+  SetBounds(ScaleDpi(FLeft, newDpi, oldDpi), ScaleDpi(FTop, newDpi, oldDpi), ScaleDpi(FWidth, newDpi, oldDpi),
+            ScaleDpi(FHeight, newDpi, oldDpi));
+}
+
 void TControl::Click() {
   if (OnClick) OnClick(this);
 }
@@ -178,7 +187,7 @@ HWND TWinControl::HandleNeeded() {
   if (!params.Parent && (params.Style & WS_CHILD))
     throw EUserError(IDS_ERROR_UNEXPECTED, "a child control needs a parent window");
   CreateHandle(params);
-  if (FFontSpec && !FFont) FFont = CreateFontFrom(*FFontSpec);
+  if (FFontSpec && !FFont) FFont = CreateFontFrom(*FFontSpec, Dpi());
   if (HFONT font = Font()) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   for (TControl* child : FControls)
     if (child->IsWindowed()) static_cast<TWinControl*>(child)->HandleNeeded();
@@ -281,6 +290,7 @@ LRESULT TWinControl::WndProc(const TMessage& m) {
     case WM_CLOSE: return WMClose(m);
     case WM_ACTIVATE: return WMActivate(m);
     case WM_DESTROY: return WMDestroy(m);
+    case kWmDpiChanged: return WMDpiChanged(m);
     default: return DefaultHandler(m);
   }
 }
@@ -502,6 +512,12 @@ HFONT TWinControl::Font() const {
   return Parent() ? Parent()->Font() : nullptr;
 }
 
+TFontSpec TWinControl::FontSpecInUse() const {
+  for (const TWinControl* c = this; c; c = c->Parent())
+    if (c->FFontSpec) return *c->FFontSpec;
+  return {};
+}
+
 TFontSpec& TWinControl::FontSpec() { return FFontSpec ? *FFontSpec : FFontSpec.emplace(); }
 
 void TWinControl::DoEnter() {
@@ -519,6 +535,19 @@ bool TWinControl::ReadProperty(const std::string& name, const layout::Value& val
   else if (name == "Font.Style") FontSpec().Bold = !AsChoices(value, {"fsBold"}, "a font style").empty();
   else return TControl::ReadProperty(name, value);
   return true;
+}
+
+void TWinControl::ChangeScale(int newDpi, int oldDpi) {
+  // The font first: controls that size themselves by their text measure the
+  // new one. The old font lives until every child has let go of it.
+  const TFontHandle oldFont = std::move(FFont);
+  if (FFontSpec && FHandle) FFont = CreateFontFrom(*FFontSpec, newDpi);
+  if (HFONT font = Font(); font && FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // The children before the control itself: a control that lays out its
+  // children as it is resized then finds them at their new sizes.
+  for (TControl* child : std::vector<TControl*>(FControls)) child->ChangeScale(newDpi, oldDpi);
+  if (!IsForm()) TControl::ChangeScale(newDpi, oldDpi);
+  AlignControls();
 }
 
 void TWinControl::AlignControls() {

@@ -48,6 +48,12 @@ class TControl : public TComponent {
 
   TAlign Align() const { return FAlign; }
 
+  // The density the control is shown at: its form's.
+  virtual int Dpi() const;
+  // The screen's density changed from oldDpi to newDpi: bounds, fonts and
+  // whatever else is measured in pixels follow.
+  virtual void ChangeScale(int newDpi, int oldDpi);
+
   TNotifyEvent OnClick;
   virtual void Click();
 
@@ -158,11 +164,14 @@ class TWinControl : public TControl {
 
   // The control's own font, or its parent's.
   HFONT Font() const;
+  // The description of that font (the default one where none is stored).
+  TFontSpec FontSpecInUse() const;
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
+  void ChangeScale(int newDpi, int oldDpi) override;
 
   // The object behind a window of our own class, or null.
   static TWinControl* FromHandle(HWND hwnd);
@@ -204,6 +213,7 @@ class TWinControl : public TControl {
   virtual LRESULT WMClose(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMActivate(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMDestroy(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMDpiChanged(const TMessage& m) { return DefaultHandler(m); }
 
   // WM_COMMAND reflected from the parent to the control.
   virtual bool CommandNotify(WORD /*code*/) { return false; }

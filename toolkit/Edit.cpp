@@ -1,10 +1,32 @@
 #include "Edit.h"
 
 #include "LayoutValues.h"
+#include "Scale.h"
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   StoreBounds(0, 0, 121, 21);
   SetTabStop(true);
+}
+
+void TCustomEdit::CreateWnd() { ScaleMargins(); }
+
+void TCustomEdit::ChangeScale(int newDpi, int oldDpi) {
+  TWinControl::ChangeScale(newDpi, oldDpi);
+  ScaleMargins();
+}
+
+// Away from 96 DPI the text keeps the margins that its font gives it at 96
+// DPI, scaled: a scalable face standing in for one of fixed sizes would
+// otherwise take wider ones, and the text would no longer fit.
+void TCustomEdit::ScaleMargins() {
+  const int dpi = Dpi();
+  if (!Handle() || dpi == kDesignDpi) return;
+  const TFontHandle design = CreateFontFrom(FontSpecInUse(), kDesignDpi);
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(design.Get()), FALSE);
+  const auto margins = static_cast<DWORD>(SendMessageW(Handle(), EM_GETMARGINS, 0, 0));
+  SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+  SendMessageW(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+               MAKELPARAM(ScaleDpi(LOWORD(margins), dpi), ScaleDpi(HIWORD(margins), dpi)));
 }
 
 void TCustomEdit::CreateParams(TCreateParams& params) {

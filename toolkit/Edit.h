@@ -21,9 +21,11 @@ class TCustomEdit : public TWinControl {
   TEvent<void(TComponent* sender, wchar_t& key)> OnKeyPress;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
+  void ChangeScale(int newDpi, int oldDpi) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   bool CommandNotify(WORD code) override;
   // The text a new control starts with, before it has a window: no change.
   void StoreInitialText(std::wstring_view text) {
@@ -39,6 +41,8 @@ class TCustomEdit : public TWinControl {
   LRESULT WMChar(const TMessage& m) override;
 
  private:
+  void ScaleMargins();
+
   std::wstring FLastText;
   bool FReadOnly = false;
   bool FAutoSelect = true;

@@ -2,10 +2,12 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 #include "Application.h"
 #include "ComCtrls.h"
+#include "Dpi.h"
 #include "Errors.h"
 #include "ExtCtrls.h"
 #include "Layout.h"
@@ -63,6 +65,7 @@ void TForm::LoadLayoutText(std::string_view text) {
   }
   FLoading = false;
   Loaded();
+  ScaleTo(SystemDpi());
 }
 
 void TForm::ReadComponent(TComponent& component, const layout::Node& node) {
@@ -118,20 +121,24 @@ void TForm::ReadBorderIcons(const layout::Value& value) {
   }
 }
 
+void TForm::FrameStyles(DWORD& style, DWORD& exStyle) const {
+  style = WS_CAPTION | WS_CLIPCHILDREN;
+  exStyle = WS_EX_CONTROLPARENT;
+  switch (FBorderStyle) {
+    case TBorderStyle::Sizeable: style |= WS_THICKFRAME; break;
+    case TBorderStyle::Single: style |= WS_BORDER; break;
+    case TBorderStyle::Dialog: style |= WS_DLGFRAME; exStyle |= WS_EX_DLGMODALFRAME; break;
+  }
+  if (FSystemMenu) style |= WS_SYSMENU;
+  if (FSystemMenu && FBorderStyle != TBorderStyle::Dialog) {
+    if (FMinimizeBox) style |= WS_MINIMIZEBOX;
+    if (FMaximizeBox) style |= WS_MAXIMIZEBOX;
+  }
+}
+
 void TForm::CreateParams(TCreateParams& params) {
   params.ClassName.clear();
-  params.Style = WS_CAPTION | WS_CLIPCHILDREN;
-  params.ExStyle = WS_EX_CONTROLPARENT;
-  switch (FBorderStyle) {
-    case TBorderStyle::Sizeable: params.Style |= WS_THICKFRAME; break;
-    case TBorderStyle::Single: params.Style |= WS_BORDER; break;
-    case TBorderStyle::Dialog: params.Style |= WS_DLGFRAME; params.ExStyle |= WS_EX_DLGMODALFRAME; break;
-  }
-  if (FSystemMenu) params.Style |= WS_SYSMENU;
-  if (FSystemMenu && FBorderStyle != TBorderStyle::Dialog) {
-    if (FMinimizeBox) params.Style |= WS_MINIMIZEBOX;
-    if (FMaximizeBox) params.Style |= WS_MAXIMIZEBOX;
-  }
+  FrameStyles(params.Style, params.ExStyle);
   if (FMenu) params.Menu = FMenu->Handle();
   // Every other form stays above the main one.
   TForm* main = Application().MainForm();
@@ -139,6 +146,8 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::CreateWnd() {
+  // A window opened on a screen of another density than the primary one's.
+  if (const int dpi = WindowDpi(Handle()); dpi != FDpi) ScaleTo(dpi);
   if (FClientWidth >= 0 || FClientHeight >= 0) {
     RECT client;
     GetClientRect(Handle(), &client);
@@ -149,10 +158,9 @@ void TForm::CreateWnd() {
   if (!icon || FBorderStyle == TBorderStyle::Dialog) return;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   // Shared icons belong to the system: nothing to free.
-  auto big = static_cast<HICON>(
-      LoadImageW(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
-  auto small = static_cast<HICON>(LoadImageW(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  const int bigSize = SystemMetricForDpi(SM_CXICON, FDpi), smallSize = SystemMetricForDpi(SM_CXSMICON, FDpi);
+  auto big = static_cast<HICON>(LoadImageW(instance, icon, IMAGE_ICON, bigSize, bigSize, LR_SHARED));
+  auto small = static_cast<HICON>(LoadImageW(instance, icon, IMAGE_ICON, smallSize, smallSize, LR_SHARED));
   if (big) SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
   if (small) SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
@@ -165,6 +173,39 @@ void TForm::SetClientSize(int width, int height) {
   const int extraW = (window.right - window.left) - client.right;
   const int extraH = (window.bottom - window.top) - client.bottom;
   SetBounds(Left(), Top(), width + extraW, height + extraH);
+}
+
+SIZE TForm::OuterSizeAt(SIZE outer, int fromDpi, int toDpi) const {
+  if (fromDpi == toDpi) return outer;
+  DWORD style, exStyle;
+  FrameStyles(style, exStyle);
+  const SIZE from = NonClientSize(style, exStyle, FMenu != nullptr, fromDpi);
+  const SIZE to = NonClientSize(style, exStyle, FMenu != nullptr, toDpi);
+  return {ScaleDpi(outer.cx - from.cx, toDpi, fromDpi) + to.cx, ScaleDpi(outer.cy - from.cy, toDpi, fromDpi) + to.cy};
+}
+
+void TForm::ScaleTo(int dpi, const RECT* suggested) {
+  if (dpi <= 0 || dpi == FDpi) return;
+  const int old = std::exchange(FDpi, dpi);
+  const TRedrawLock oneRepaint(Handle());
+  if (FClientWidth >= 0) FClientWidth = ScaleDpi(FClientWidth, dpi, old);
+  if (FClientHeight >= 0) FClientHeight = ScaleDpi(FClientHeight, dpi, old);
+  TWinControl::ChangeScale(dpi, old);
+  if (suggested) {
+    SetBounds(suggested->left, suggested->top, suggested->right - suggested->left, suggested->bottom - suggested->top);
+  } else if (FClientWidth >= 0 || FClientHeight >= 0) {
+    // A form without a window yet takes its client size as it is made.
+    if (Handle()) {
+      RECT client;
+      GetClientRect(Handle(), &client);
+      SetClientSize(FClientWidth >= 0 ? FClientWidth : ScaleDpi(client.right, dpi, old),
+                    FClientHeight >= 0 ? FClientHeight : ScaleDpi(client.bottom, dpi, old));
+    }
+  } else {
+    const SIZE outer = OuterSizeAt({Width(), Height()}, old, dpi);
+    SetBounds(Left(), Top(), outer.cx, outer.cy);
+  }
+  DpiChanged();
 }
 
 void TForm::ApplyCentering() {
@@ -285,6 +326,11 @@ LRESULT TForm::WMNcLButtonDblClk(const TMessage& m) {
   if (m.WParam == HTCLOSE || m.WParam == HTMINBUTTON || m.WParam == HTMAXBUTTON)
     return DefaultHandler({WM_NCLBUTTONDOWN, m.WParam, m.LParam});
   return DefaultHandler(m);
+}
+
+LRESULT TForm::WMDpiChanged(const TMessage& m) {
+  ScaleTo(LOWORD(m.WParam), reinterpret_cast<const RECT*>(m.LParam));
+  return 0;
 }
 
 LRESULT TForm::WMDestroy(const TMessage& m) {

@@ -7,6 +7,7 @@
 
 #include "Control.h"
 #include "Graphics.h"
+#include "Scale.h"
 
 class TMainMenu;
 
@@ -57,6 +58,17 @@ class TForm : public TWinControl {
   void SetClientSize(int width, int height);
   TMainMenu* Menu() const { return FMenu; }
 
+  // Layouts hold pixels at 96 DPI; a form is shown at its screen's density,
+  // every bound, font and picture scaled by DPI / 96.
+  int Dpi() const override { return FDpi; }
+  // The outer size that a window of this form's frame and `outer` size at
+  // fromDpi has at toDpi: its client area scaled, its frame as the system
+  // draws it at toDpi.
+  SIZE OuterSizeAt(SIZE outer, int fromDpi, int toDpi) const;
+  // Rescales the form and its controls to a density; a suggested window
+  // rectangle (the system's, on a move between screens) is taken as it is.
+  void ScaleTo(int dpi, const RECT* suggested = nullptr);
+
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
  protected:
@@ -65,6 +77,8 @@ class TForm : public TWinControl {
   // Creates a component named in a layout; forms with components of their own
   // kinds extend it.
   virtual TComponent* CreateComponent(const std::string& className);
+  // After a change of density: what the form lays out or draws itself.
+  virtual void DpiChanged() {}
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   LRESULT WMClose(const TMessage& m) override;
@@ -72,6 +86,7 @@ class TForm : public TWinControl {
   LRESULT WMActivate(const TMessage& m) override;
   LRESULT WMDestroy(const TMessage& m) override;
   LRESULT WMNcLButtonDblClk(const TMessage& m) override;
+  LRESULT WMDpiChanged(const TMessage& m) override;
 
  private:
   void LoadChildren(const layout::Node& node, TComponent& parentComponent, TWinControl& parentControl);
@@ -79,6 +94,8 @@ class TForm : public TWinControl {
   void FocusFirstControl();
   void ApplyCentering();
   void ReadBorderIcons(const layout::Value& value);
+  // The window styles of the form's frame.
+  void FrameStyles(DWORD& style, DWORD& exStyle) const;
 
   TMainMenu* FMenu = nullptr;
   std::string FMenuName;
@@ -86,6 +103,7 @@ class TForm : public TWinControl {
   TBorderStyle FBorderStyle = TBorderStyle::Sizeable;
   bool FMinimizeBox = true, FMaximizeBox = true, FSystemMenu = true;
   int FClientWidth = -1, FClientHeight = -1;
+  int FDpi = kDesignDpi;
   bool FModal = false;
   int FModalResult = mrNone;
   HWND FLastFocus = nullptr;

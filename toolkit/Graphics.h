@@ -109,8 +109,11 @@ class TSelectObject {
 // A font description as stored in layouts.
 struct TFontSpec {
   std::wstring Name = L"MS Sans Serif";
-  int Height = -11;  // pixels; negative: character height without leading
+  int Height = -11;  // pixels at 96 DPI; negative: character height without leading
   bool Bold = false;
 };
 
-TFontHandle CreateFontFrom(const TFontSpec& spec);
+// The font at a screen density: the stored height scaled by DPI / 96. A face
+// of fixed sizes that has none within a pixel of it gives way to a scalable
+// sans serif that sets text no wider than the stored face would.
+TFontHandle CreateFontFrom(const TFontSpec& spec, int dpi);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "Layout.h"
+#include "Scale.h"
 #include "LayoutValues.h"
 
 namespace {
@@ -56,9 +57,9 @@ void TPen::Assign(const TPen& other) {
   if (!same) Changed();
 }
 
-TPenHandle TPen::CreateHandle() const {
+TPenHandle TPen::CreateHandle(int dpi) const {
   static constexpr int kStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
-  return TPenHandle(CreatePen(kStyles[static_cast<int>(FStyle)], FWidth, ColorToRGB(FColor)));
+  return TPenHandle(CreatePen(kStyles[static_cast<int>(FStyle)], ScaleDpi(FWidth, dpi), ColorToRGB(FColor)));
 }
 
 int TPen::Rop2() const {
@@ -113,9 +114,9 @@ bool TBrush::ReadProperty(const std::string& name, const layout::Value& value) {
 
 // -------------------------------------------------------- TSelectPenBrush
 
-TSelectPenBrush::TSelectPenBrush(HDC dc, const TPen& pen, const TBrush& brush)
+TSelectPenBrush::TSelectPenBrush(HDC dc, const TPen& pen, const TBrush& brush, int dpi)
     : FDC(dc),
-      FPen(pen.CreateHandle()),
+      FPen(pen.CreateHandle(dpi)),
       FBrush(brush.CreateHandle()),
       FOldPen(SelectObject(dc, FPen.Get())),
       FOldBrush(SelectObject(dc, FBrush.Get())),

@@ -67,7 +67,8 @@ class TPen : public TGraphicsObject {
   // Takes over every attribute of `other` (not its change event).
   void Assign(const TPen& other);
 
-  TPenHandle CreateHandle() const;
+  // The pen at a screen density: its width is stored at 96 DPI.
+  TPenHandle CreateHandle(int dpi) const;
   int Rop2() const;  // the mix mode, R2_xxx
 
   // "Color", "Width", "Style", "Mode" of a layout.
@@ -102,7 +103,7 @@ class TBrush : public TGraphicsObject {
 // brush is clear). Everything is put back and freed at the end.
 class TSelectPenBrush {
  public:
-  TSelectPenBrush(HDC dc, const TPen& pen, const TBrush& brush);
+  TSelectPenBrush(HDC dc, const TPen& pen, const TBrush& brush, int dpi);
   ~TSelectPenBrush();
   TSelectPenBrush(const TSelectPenBrush&) = delete;
   TSelectPenBrush& operator=(const TSelectPenBrush&) = delete;

@@ -2,6 +2,7 @@
 
 #include "Graphics.h"
 #include "LayoutValues.h"
+#include "Scale.h"
 
 // ----------------------------------------------------------------- TButton
 
@@ -51,6 +52,15 @@ void TLabel::CreateParams(TCreateParams& params) {
 void TLabel::CreateWnd() { AdjustSize(); }
 
 void TLabel::Loaded() { AdjustSize(); }
+
+// Sized anew by the new font's measure of the text. A label aligned right
+// keeps its right edge where that edge scales to.
+void TLabel::ChangeScale(int newDpi, int oldDpi) {
+  const int right = Left() + Width();
+  TWinControl::ChangeScale(newDpi, oldDpi);
+  if (FAutoSize && FRightJustify) SetBounds(ScaleDpi(right, newDpi, oldDpi) - Width(), Top(), Width(), Height());
+  AdjustSize();
+}
 
 void TLabel::SetText(std::wstring_view text) {
   TWinControl::SetText(text);

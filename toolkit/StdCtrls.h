@@ -22,6 +22,7 @@ class TLabel : public TWinControl {
   void SetText(std::wstring_view text) override;
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
   void Loaded() override;
+  void ChangeScale(int newDpi, int oldDpi) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

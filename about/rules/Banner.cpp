@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "Scale.h"
+
 namespace {
 
 using TRgb = std::array<int, 3>;
@@ -40,14 +42,24 @@ TRgb Mix(const TRgb& a, const TRgb& b, double t) {
   return out;
 }
 
+// Draws in 96-DPI measures onto pixels of the screen's density.
 class TCanvas {
  public:
-  TCanvas() : FPixels(static_cast<std::size_t>(kBannerStride) * kBannerHeight, 0) {}
+  explicit TCanvas(int dpi)
+      : FDpi(dpi),
+        FWidth(S(kBannerWidth)),
+        FHeight(S(kBannerHeight)),
+        FStride((FWidth * 3 + 3) & ~3),
+        FPixels(static_cast<std::size_t>(FStride) * static_cast<std::size_t>(FHeight), 0) {}
+
+  int S(int value) const { return ScaleDpi(value, FDpi); }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
 
   void Put(int x, int y, const TRgb& rgb) {
-    if (x < 0 || y < 0 || x >= kBannerWidth || y >= kBannerHeight) return;
+    if (x < 0 || y < 0 || x >= FWidth || y >= FHeight) return;
     // Bottom-up rows, blue first.
-    std::uint8_t* p = &FPixels[static_cast<std::size_t>(kBannerHeight - 1 - y) * kBannerStride + x * 3];
+    std::uint8_t* p = &FPixels[static_cast<std::size_t>(FHeight - 1 - y) * FStride + x * 3];
     p[0] = static_cast<std::uint8_t>(rgb[2]);
     p[1] = static_cast<std::uint8_t>(rgb[1]);
     p[2] = static_cast<std::uint8_t>(rgb[0]);
@@ -62,49 +74,51 @@ class TCanvas {
       for (int gx = 0; rows[gy][gx] != '\0'; ++gx)
         if (rows[gy][gx] == '#') Rect(x + gx * cell, y + gy * cell, cell, cell, rgb);
   }
-  std::vector<std::uint8_t> Take() { return std::move(FPixels); }
+  TBannerImage Take() { return {FWidth, FHeight, FStride, std::move(FPixels)}; }
 
  private:
+  int FDpi, FWidth, FHeight, FStride;
   std::vector<std::uint8_t> FPixels;
 };
 
 void DrawSky(TCanvas& c) {
   // Left to right, and a touch lighter towards the top.
-  for (int y = 0; y < kBannerHeight; ++y)
-    for (int x = 0; x < kBannerWidth; ++x) {
-      const TRgb base = Mix(kSkyLeft, kSkyRight, static_cast<double>(x) / (kBannerWidth - 1));
-      c.Put(x, y, Mix(base, kWhite, 0.10 * (1 - static_cast<double>(y) / (kBannerHeight - 1))));
+  const int w = c.Width(), h = c.Height();
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const TRgb base = Mix(kSkyLeft, kSkyRight, static_cast<double>(x) / (w - 1));
+      c.Put(x, y, Mix(base, kWhite, 0.10 * (1 - static_cast<double>(y) / (h - 1))));
     }
-  c.Rect(0, kBannerHeight - 2, kBannerWidth, 1, kRule);
+  c.Rect(0, h - c.S(2), w, c.S(1), kRule);
 }
 
 void DrawName(TCanvas& c) {
-  constexpr int kCell = 4, kLeft = 18, kTop = 26;
-  for (const auto& [shadow, colour] : {std::pair{2, kLetterShadow}, std::pair{0, kLetter}})
-    for (int i = 0; i < 6; ++i) c.Glyph(kLeft + i * 6 * kCell + shadow, kTop + shadow, kLetters[i], kCell, colour);
+  const int cell = c.S(4), left = c.S(18), top = c.S(26), offset = c.S(2);
+  for (const auto& [shadow, colour] : {std::pair{offset, kLetterShadow}, std::pair{0, kLetter}})
+    for (int i = 0; i < 6; ++i) c.Glyph(left + i * 6 * cell + shadow, top + shadow, kLetters[i], cell, colour);
 }
 
 void DrawTray(TCanvas& c) {
-  // Three columns, two rows of 20-pixel tiles, 2-pixel gutters.
-  constexpr int kTile = 20, kGutter = 2, kTrayX = 208, kTrayY = 18;
-  c.Rect(kTrayX, kTrayY, 3 * kTile + 4 * kGutter, 2 * kTile + 3 * kGutter, kTray);
+  // Three columns, two rows of 20-pixel tiles, 2-pixel gutters (at 96 DPI).
+  const int tile = c.S(20), gutter = c.S(2), edge = c.S(2), trayX = c.S(208), trayY = c.S(18);
+  c.Rect(trayX, trayY, 3 * tile + 4 * gutter, 2 * tile + 3 * gutter, kTray);
   for (int n = 0; n < 5; ++n) {
-    const int x = kTrayX + kGutter + n % 3 * (kTile + kGutter), y = kTrayY + kGutter + n / 3 * (kTile + kGutter);
-    c.Rect(x, y, kTile, kTile, kTileFace);
-    c.Rect(x, y, kTile, 2, kTileLight);
-    c.Rect(x, y, 2, kTile, kTileLight);
-    c.Rect(x, y + kTile - 2, kTile, 2, kTileDark);
-    c.Rect(x + kTile - 2, y, 2, kTile, kTileDark);
-    c.Glyph(x + 7, y + 5, kDigits[n], 2, kTileDigit);
+    const int x = trayX + gutter + n % 3 * (tile + gutter), y = trayY + gutter + n / 3 * (tile + gutter);
+    c.Rect(x, y, tile, tile, kTileFace);
+    c.Rect(x, y, tile, edge, kTileLight);
+    c.Rect(x, y, edge, tile, kTileLight);
+    c.Rect(x, y + tile - edge, tile, edge, kTileDark);
+    c.Rect(x + tile - edge, y, edge, tile, kTileDark);
+    c.Glyph(x + c.S(7), y + c.S(5), kDigits[n], c.S(2), kTileDigit);
   }
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> DrawBanner() {
+TBannerImage DrawBanner(int dpi) {
   // The dialog places the picture 4 pixels up and left of its client area, so
   // nothing of note is drawn within 4 pixels of the top and left edges.
-  TCanvas canvas;
+  TCanvas canvas(dpi);
   DrawSky(canvas);
   DrawName(canvas);
   DrawTray(canvas);

@@ -8,11 +8,18 @@
 #include <cstdint>
 #include <vector>
 
+// Its size at 96 DPI.
 inline constexpr int kBannerWidth = 298;
 inline constexpr int kBannerHeight = 81;
-// Bytes of one row of a 24-bit device-independent bitmap: whole 32-bit words.
-inline constexpr int kBannerStride = (kBannerWidth * 3 + 3) & ~3;
 
-// The pixels as a bottom-up 24-bit DIB holds them: rows from the bottom,
-// blue, green, red, each row padded to kBannerStride bytes.
-std::vector<std::uint8_t> DrawBanner();
+struct TBannerImage {
+  int Width = 0, Height = 0;
+  int Stride = 0;  // bytes of one row: whole 32-bit words
+  // As a bottom-up 24-bit DIB holds them: rows from the bottom, blue, green,
+  // red, each row padded to Stride bytes.
+  std::vector<std::uint8_t> Pixels;
+};
+
+// The banner drawn for a screen of `dpi`: every measure scaled by DPI / 96,
+// so each square cell of the letters and digits stays square and sharp.
+TBannerImage DrawBanner(int dpi);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "Scale.h"
+
 namespace {
 
 constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -91,16 +93,29 @@ int SpinMinimumHeight(int fontHeight, int systemFontHeight, int borderHeight) {
   return fontHeight + std::min(systemFontHeight, fontHeight) / 4 + 4 * borderHeight + 2;
 }
 
-TArrowLayout LayoutSpinArrows(int width, int height) {
+TArrowLayout LayoutSpinArrows(int width, int height, int dpi) {
   TArrowLayout layout;
-  layout.PairWidth = std::max(width, kSpinPairMinWidth);
+  layout.PairWidth = std::max(width, ScaleDpi(kSpinPairMinWidth, dpi));
   const int upHeight = height / 2;
   layout.Up = {0, 0, layout.PairWidth, upHeight};
   layout.Down = {0, upHeight - 1, layout.PairWidth, height - upHeight + 1};
   return layout;
 }
 
-TSpinRect PlaceSpinPair(int fieldWidth, int fieldHeight, int pairWidth, bool newStyle3D) {
-  if (newStyle3D) return {fieldWidth - pairWidth - 5, 0, pairWidth, fieldHeight - 5};
-  return {fieldWidth - pairWidth, 1, pairWidth, fieldHeight - 3};
+TArrowGlyph SpinArrowGlyph(int dpi) {
+  // Rows widen by one column each side; the image is one column wider than
+  // the base each side, and odd, so the apex stands in the middle.
+  const int rows = ScaleDpi(4, dpi), halfBase = ScaleDpi(3, dpi);
+  TArrowGlyph glyph{2 * halfBase + 3, ScaleDpi(6, dpi), ScaleDpi(1, dpi), {}};
+  const int middle = glyph.Width / 2;
+  for (int row = 0; row < rows; ++row) {
+    const int half = rows > 1 ? (row * halfBase * 2 + rows - 1) / (2 * (rows - 1)) : 0;
+    glyph.Spans.emplace_back(middle - half, middle + half);
+  }
+  return glyph;
+}
+
+TSpinRect PlaceSpinPair(int fieldWidth, int fieldHeight, int pairWidth, bool newStyle3D, int dpi) {
+  if (newStyle3D) return {fieldWidth - pairWidth - ScaleDpi(5, dpi), 0, pairWidth, fieldHeight - ScaleDpi(5, dpi)};
+  return {fieldWidth - pairWidth, ScaleDpi(1, dpi), pairWidth, fieldHeight - ScaleDpi(3, dpi)};
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 #include <string_view>
 
 // The text as a 32-bit integer: leading blanks, an optional sign, then decimal
@@ -46,14 +48,25 @@ struct TSpinRect {
   bool operator==(const TSpinRect&) const = default;
 };
 
-inline constexpr int kSpinPairMinWidth = 15;
+inline constexpr int kSpinPairMinWidth = 15;  // at 96 DPI
 
 struct TArrowLayout {
-  int PairWidth = 0;  // widened to at least kSpinPairMinWidth
+  int PairWidth = 0;  // widened to at least kSpinPairMinWidth, scaled
   TSpinRect Up, Down;
 };
-// The two arrows of a pair of the given size; they overlap by one row.
-TArrowLayout LayoutSpinArrows(int width, int height);
+// The two arrows of a pair of the given size on a screen of `dpi`; they
+// overlap by one row.
+TArrowLayout LayoutSpinArrows(int width, int height, int dpi);
 
-// Where the pair sits inside a field of the given outer size.
-TSpinRect PlaceSpinPair(int fieldWidth, int fieldHeight, int pairWidth, bool newStyle3D);
+// The up arrow's image on a screen of `dpi`: a triangle pointing up, one
+// span of ink per row from Top down (first and last column); the down
+// arrow's image is its mirror. At 96 DPI it is the 9 x 6 built-in image.
+struct TArrowGlyph {
+  int Width = 0, Height = 0, Top = 0;
+  std::vector<std::pair<int, int>> Spans;
+};
+TArrowGlyph SpinArrowGlyph(int dpi);
+
+// Where the pair sits inside a field of the given outer size; the margins
+// scale with the screen's DPI.
+TSpinRect PlaceSpinPair(int fieldWidth, int fieldHeight, int pairWidth, bool newStyle3D, int dpi);

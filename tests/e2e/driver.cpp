@@ -34,6 +34,10 @@
 //   driver exit-time TITLE MS          -> waits (MS at most) for the window, then for its
 //                                         process to end: "MS EXIT_CODE", MS from the last
 //                                         moment the window was shown, or "timeout"
+//   driver children TITLE              -> "client WIDTH HEIGHT menu one-line|wrapped|none",
+//                                         then one "CLASS STYLE x y width height TEXT" line
+//                                         per shown child window (STYLE in hex), in its
+//                                         parent's client coordinates
 //   driver hooked EXE HOOK_DLL MS      -> starts EXE with the window-creation hook RefuseWindow
 //                                         of HOOK_DLL set on its thread, waits (MS at most) for
 //                                         its end: "exit CODE cpu MS elapsed MS", or "timeout"
@@ -304,6 +308,29 @@ int Arrows(HWND window, const wchar_t* exe) {
   return 0;
 }
 
+int Children(HWND window) {
+  if (!window) return 1;
+  RECT client;
+  GetClientRect(window, &client);
+  const RECT outer = ScreenRect(window);
+  // A menu bar of one line is what the frame's own styles make room for.
+  RECT oneLine = client;
+  const bool hasMenu = GetMenu(window) != nullptr;
+  AdjustWindowRectEx(&oneLine, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), hasMenu,
+                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  const bool one = (outer.bottom - outer.top) == (oneLine.bottom - oneLine.top);
+  std::printf("client %ld %ld menu %s\n", client.right, client.bottom, !hasMenu ? "none" : one ? "one-line" : "wrapped");
+  for (HWND child : Descendants(window)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT r = ScreenRect(child);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%s %lx %ld %ld %ld %ld ", Utf8(ClassOf(child)).c_str(), static_cast<unsigned long>(GetWindowLongW(child, GWL_STYLE)),
+                r.left, r.top, r.right - r.left, r.bottom - r.top);
+    PrintUtf8(TextOf(child));
+  }
+  return 0;
+}
+
 // ------------------------------------------------------------ processes
 
 using Process = Handle<HANDLE, CloseHandle>;
@@ -463,6 +490,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"accessible") return PrintAccessibleTree(FindTop(title));
   if (command == L"msgbox") return WaitMessageBox(static_cast<DWORD>(_wtoi(argv[2])));
   if (command == L"exit-time" && argc == 4) return ExitTime(title, static_cast<DWORD>(_wtoi(argv[3])));
+  if (command == L"children") return Children(FindTop(title));
   if (command == L"hooked" && argc == 5) return Hooked(argv[2], argv[3], static_cast<DWORD>(_wtoi(argv[4])));
   return 2;
 }

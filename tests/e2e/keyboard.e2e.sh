@@ -2,11 +2,25 @@
 # The keyboard alone: the About box closes with Enter and with Space on its
 # focused « OK »; in the configuration dialog the focus starts in the rows
 # field and Tab walks the controls in order, Alt+Up and Alt+Down step a
-# field, Alt+F closes without applying and Alt+C applies.
+# field, Alt+F closes without applying and Alt+C applies; a tile slid with
+# Space keeps the focus, and a whole game is played to its end.
 source "$(dirname "$0")/lib.sh"
 
 ABOUT="A propos de..."
 DIALOG="Configuration"
+
+# Tab until FOCUS (as "drive focus" names it) holds the focus in WINDOW,
+# letting each Tab land before the next.
+tab_to() {  # tab_to WINDOW FOCUS
+  local focus
+  for _ in $(seq 30); do
+    focus=$(drive focus "$1")
+    [ "$focus" = "$2" ] && break
+    xdotool key Tab
+    for _ in $(seq 20); do [ "$(drive focus "$1")" != "$focus" ] && break; sleep 0.1; done
+  done
+  check "Tab to $2" "$2" "$(drive focus "$1")"
+}
 
 start_brelix
 wait_main_window
@@ -41,14 +55,8 @@ menu_command o c
 drive wait-window "$DIALOG" 10000 >/dev/null
 check "fields back to the game's grid" "5 5 250" "$(settle "5 5 250" spin_texts "$DIALOG")"
 # A dialog shown again keeps the focus where it was left: tab round to the
-# rows field, letting each Tab land before the next.
-for _ in 1 2 3 4 5; do
-  focus=$(drive focus "$DIALOG")
-  [ "$focus" = "field 1" ] && break
-  xdotool key Tab
-  for _ in $(seq 20); do [ "$(drive focus "$DIALOG")" != "$focus" ] && break; sleep 0.1; done
-done
-check "back in the rows field" "field 1" "$(drive focus "$DIALOG")"
+# rows field.
+tab_to "$DIALOG" "field 1"
 xdotool type --delay 60 "3"
 xdotool key Tab
 xdotool type --delay 60 "4"
@@ -57,6 +65,42 @@ xdotool key alt+c
 check "Alt+C closes" "0" "$(drive gone "$DIALOG" 5000; echo $?)"
 # Outer size: columns x 20 + 100 wide, rows x 32 + 100 high.
 check "3 x 4 grid applied" "180x196" "$(settle 180x196 main_size)"
+
+# Tile 11 stands beside the gap: Space slides it in, the focus goes with it
+# to the button that now shows it, and the next Space slides it back.
+IN_ORDER=$(printf '3 4\n1 2 3 4\n5 6 7 8\n9 10 11 0')
+SLID=$(printf '3 4\n1 2 3 4\n5 6 7 8\n9 10 0 11')
+tab_to "$TITLE" "button 11"
+for board in "$SLID" "$IN_ORDER"; do
+  xdotool key space
+  check "Space slides tile 11" "$board" "$(settle "$board" drive board "$TITLE")"
+  check "the focus goes with tile 11" "button 11" "$(drive focus "$TITLE")"
+done
+
+# A game on a 2 x 2 grid to its end, with the keyboard alone: Tab to the tile
+# that the shortest way back to order moves next, Space; a shuffle that ends
+# in order ends the game at the first Space on any tile.
+menu_command o c
+drive wait-window "$DIALOG" 10000 >/dev/null
+tab_to "$DIALOG" "field 1"
+xdotool type --delay 60 "2"
+xdotool key Tab
+xdotool type --delay 60 "2"
+xdotool key alt+c
+check "2 x 2 grid applied" "140x164" "$(settle 140x164 main_size)"
+menu_command f n
+check "new game" "Joués : 0" "$(wait_status "Joués : 0")"
+for _ in $(seq 12); do  # no position of the 2 x 2 grid is more than 6 moves from order
+  read -r tile _ < <(drive next-move "$TITLE")
+  [ "${tile:-solved}" = solved ] && tile=1
+  tab_to "$TITLE" "button $tile"
+  xdotool key space
+  drive wait-class "#32770" 1000 >/dev/null && break
+done
+read_msgbox
+check_msgbox "Félicitations" "Vous avez réussi !" "OK" "none"
+xdotool key Return
+check "Enter closes the box" "0" "$(drive gone-class "#32770" 5000; echo $?)"
 
 quit_from_menu
 check_clean_exit

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "BoardGeometry.h"
+#include "Scale.h"
 
 TEST(BoardGeometry, WindowGrowsTwentyPerColumnAndThirtyTwoPerRow) {
   struct Case {
@@ -22,7 +23,7 @@ TEST(BoardGeometry, WindowGrowsTwentyPerColumnAndThirtyTwoPerRow) {
 TEST(BoardGeometry, CellsComeFromTheBoardAreaWithTheRemaindersDropped) {
   // 192 x 187 at 5 x 5: (192 - 4) / 5 = 37 wide, (187 - 6) / 5 = 36 high.
   auto expect = [](int n, int left, int top) {
-    const TTileBounds b = TileBounds(n, 5, 5, 192, 187);
+    const TTileBounds b = TileBounds(n, 5, 5, 192, 187, 96);
     EXPECT_EQ(b.Left, left) << n;
     EXPECT_EQ(b.Top, top) << n;
     EXPECT_EQ(b.Width, 37) << n;
@@ -35,7 +36,26 @@ TEST(BoardGeometry, CellsComeFromTheBoardAreaWithTheRemaindersDropped) {
   expect(25, 150, 146);
 
   // Rows and columns are not mixed up on a board that is not square.
-  const TTileBounds last = TileBounds(6, 2, 3, 100, 50);
+  const TTileBounds last = TileBounds(6, 2, 3, 100, 50, 96);
   EXPECT_EQ(last.Left, 2 + 2 * 32);
   EXPECT_EQ(last.Top, 2 + 22);
+}
+
+TEST(BoardGeometry, MarginsScaleWithTheScreen) {
+  // 144 DPI: 3-pixel margins, 6 and 9 taken off the area, as MulDiv rounds.
+  const TTileBounds b = TileBounds(7, 5, 5, 288, 292, 144);
+  EXPECT_EQ(b.Width, (288 - 6) / 5);
+  EXPECT_EQ(b.Height, (292 - 9) / 5);
+  EXPECT_EQ(b.Left, 3 + b.Width);
+  EXPECT_EQ(b.Top, 3 + b.Height);
+}
+
+TEST(Scale, RoundsAsMulDivDoes) {
+  struct Case {
+    int value, to, from, expected;
+  };
+  for (const Case c : {Case{1, 144, 96, 2}, Case{-1, 144, 96, -2}, Case{-11, 144, 96, -17}, Case{159, 144, 96, 239},
+                       Case{5, 120, 96, 6}, Case{2, 96, 144, 1}, Case{7, 96, 96, 7}, Case{7, 0, 96, 7}}) {
+    EXPECT_EQ(ScaleDpi(c.value, c.to, c.from), c.expected) << c.value << " " << c.to << "/" << c.from;
+  }
 }

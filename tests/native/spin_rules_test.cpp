@@ -89,15 +89,36 @@ TEST(SpinFilter, TypedCharacters) {
 TEST(SpinLayout, HeightsArrowsAndPairPlacement) {
   EXPECT_EQ(SpinMinimumHeight(13, 16, 1), 22);
   EXPECT_EQ(SpinMinimumHeight(13, 8, 1), 21);
-  const TArrowLayout seventeen = LayoutSpinArrows(15, 17);
+  const TArrowLayout seventeen = LayoutSpinArrows(15, 17, 96);
   EXPECT_EQ(seventeen.Up, (TSpinRect{0, 0, 15, 8}));
   EXPECT_EQ(seventeen.Down, (TSpinRect{0, 7, 15, 10}));
-  const TArrowLayout narrow = LayoutSpinArrows(8, 25);
+  const TArrowLayout narrow = LayoutSpinArrows(8, 25, 96);
   EXPECT_EQ(narrow.PairWidth, 15);
   EXPECT_EQ(narrow.Up, (TSpinRect{0, 0, 15, 12}));
   EXPECT_EQ(narrow.Down, (TSpinRect{0, 11, 15, 14}));
-  EXPECT_EQ(PlaceSpinPair(49, 22, 15, true), (TSpinRect{29, 0, 15, 17}));
-  EXPECT_EQ(PlaceSpinPair(49, 22, 15, false), (TSpinRect{34, 1, 15, 19}));
+  EXPECT_EQ(PlaceSpinPair(49, 22, 15, true, 96), (TSpinRect{29, 0, 15, 17}));
+  EXPECT_EQ(PlaceSpinPair(49, 22, 15, false, 96), (TSpinRect{34, 1, 15, 19}));
+  // At 144 DPI the field, the pair and its margins are half as large again.
+  EXPECT_EQ(LayoutSpinArrows(8, 26, 144).PairWidth, 23);
+  EXPECT_EQ(PlaceSpinPair(74, 33, 23, true, 144), (TSpinRect{43, 0, 23, 25}));
+  EXPECT_EQ(PlaceSpinPair(74, 33, 23, false, 144), (TSpinRect{51, 2, 23, 28}));
+}
+
+TEST(SpinLayout, ArrowImageIsTheBuiltInOneAt96AndScalesElsewhere) {
+  const TArrowGlyph at96 = SpinArrowGlyph(96);
+  EXPECT_EQ(at96.Width, 9);
+  EXPECT_EQ(at96.Height, 6);
+  EXPECT_EQ(at96.Top, 1);
+  EXPECT_EQ(at96.Spans, (std::vector<std::pair<int, int>>{{4, 4}, {3, 5}, {2, 6}, {1, 7}}));
+  for (int dpi : {120, 144, 192, 240}) {
+    const TArrowGlyph g = SpinArrowGlyph(dpi);
+    EXPECT_LE(g.Top + static_cast<int>(g.Spans.size()), g.Height) << dpi;
+    for (const auto& [first, last] : g.Spans) {
+      EXPECT_EQ(first + last, g.Width - 1) << dpi;  // centred
+      EXPECT_GE(first, 0) << dpi;
+    }
+    EXPECT_EQ(g.Spans.back().first, 1) << dpi;  // the base one column in from each side
+  }
 }
 
 }  // namespace

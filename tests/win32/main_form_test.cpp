@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "BoxAnswerer.h"
 #include "MainForm.h"
@@ -237,6 +238,20 @@ TEST_F(MainFormTest, EnterClicksTheFocusedTileWhateverStyleTabLeftOnIt) {
   SendMessageW(tile, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   RealKey(VK_RETURN);
   EXPECT_TRUE(PumpUntil([&] { return StatusText(StatusBar(), 0) == L"Joués : 1"; }));
+}
+
+TEST_F(MainFormTest, SpaceSlidesTheFocusedTileAndTheFocusGoesWithIt) {
+  SetForegroundWindow(form->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }));
+  SetFocus(TileInSlot(24));
+  // Tile 24 goes into the gap (slot 25) and back: the focus follows it, on
+  // the button that shows it, each time.
+  for (const auto& [from, to] : {std::pair{24, 25}, std::pair{25, 24}}) {
+    RealKey(VK_SPACE);
+    EXPECT_TRUE(PumpUntil([&, to = to] { return form->Board().Slot(to).Tile == 24; })) << from << " to " << to;
+    EXPECT_EQ(GetFocus(), TileInSlot(to)) << from << " to " << to;
+    EXPECT_EQ(TextOf(GetFocus()), L"24");
+  }
 }
 
 }  // namespace
