@@ -75,6 +75,8 @@ for board in "$SLID" "$IN_ORDER"; do
   xdotool key space
   check "Space slides tile 11" "$board" "$(settle "$board" drive board "$TITLE")"
   check "the focus goes with tile 11" "button 11" "$(drive focus "$TITLE")"
+  check "a screen reader finds tile 11 focused" 1 \
+    "$(drive accessible "$TITLE" | grep -cxE '1\|(pushbutton|client)\|11\|[a-z,]*focused[a-z,]*\|Button')"
 done
 
 # A game on a 2 x 2 grid to its end, with the keyboard alone: Tab to the tile
