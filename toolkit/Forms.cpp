@@ -153,6 +153,12 @@ void TForm::CreateWnd() {
     GetClientRect(Handle(), &client);
     SetClientSize(FClientWidth >= 0 ? FClientWidth : client.right, FClientHeight >= 0 ? FClientHeight : client.bottom);
   }
+  ShowIcons();
+}
+
+// The title bar's and the task switcher's icons, at the sizes of the form's
+// density.
+void TForm::ShowIcons() {
   // Every window of the program but its dialog boxes shows the program's icon.
   const wchar_t* icon = Application().IconName();
   if (!icon || FBorderStyle == TBorderStyle::Dialog) return;
@@ -205,6 +211,7 @@ void TForm::ScaleTo(int dpi, const RECT* suggested) {
     const SIZE outer = OuterSizeAt({Width(), Height()}, old, dpi);
     SetBounds(Left(), Top(), outer.cx, outer.cy);
   }
+  if (Handle()) ShowIcons();
   DpiChanged();
 }
 

@@ -94,6 +94,7 @@ class TForm : public TWinControl {
   void FocusFirstControl();
   void ApplyCentering();
   void ReadBorderIcons(const layout::Value& value);
+  void ShowIcons();
   // The window styles of the form's frame.
   void FrameStyles(DWORD& style, DWORD& exStyle) const;
 
