@@ -1,12 +1,12 @@
 #pragma once
 // The machine's memory figures, as the platform reports them now.
 
-#include <functional>
+#include "Event.h"
 
 #include "MemoryText.h"
 
 // Where the About dialog takes its figures from; tests give their own.
-using TMemorySource = std::function<TMemoryFigures()>;
+using TMemorySource = TEvent<TMemoryFigures()>;
 
 // GlobalMemoryStatusEx where the platform has it, so that totals beyond 2 or
 // 4 GB are not capped or wrapped; GlobalMemoryStatus on the platforms before.

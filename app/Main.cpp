@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "Application.h"
 #include "MainForm.h"
@@ -39,28 +40,28 @@ void SearchLibrariesInSystemFolderOnly() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   SearchLibrariesInSystemFolderOnly();
   // Modules initialise in order and finalise in reverse, after the windows:
-  // the toolkit, then the help layer.
+  // the toolkit, then the help layer. The application object loads the
+  // error texts; whatever fails after it is shown as the loop shows it.
   TApplication application;
-  // help-layer modules: the HTML Help engine (hh), then the probe (hh_funcs)
-  THelpEngineUnit helpEngine;
-  THelpProbeUnit helpProbe;  // declared after the engine: finalises before it
-  application.SetTitle(kBrelixTitle);
-  application.SetIconName(RESOURCE_NAME(RES_MAIN_ICON));
-  // What went wrong, in the developer's words, goes to the debug report.
-  application.SetErrorLog([&helpProbe](const std::string& detail) { helpProbe.ReportError(detail); });
+  std::optional<THelpEngineUnit> helpEngine;
+  std::optional<THelpProbeUnit> helpProbe;  // after the engine: finalises before it
   std::unique_ptr<TForm1> form1;
   std::unique_ptr<TForm2> form2;
-  try {
-    form1 = TForm::New<TForm1>(nullptr);
-    form2 = TForm::New<TForm2>(nullptr, [&form1] { return form1->Configuration(); });
-    form1->SetConfigDialog(form2.get());
-  } catch (...) {
-    application.HandleException();
-    return 1;
-  }
-  const int exitCode = application.Run();
+  const bool started = Guarded<bool>(
+      [&] {
+        application.SetTitle(kBrelixTitle);
+        application.SetIconName(RESOURCE_NAME(RES_MAIN_ICON));
+        helpEngine.emplace();
+        helpProbe.emplace();
+        form1 = TForm::New<TForm1>(nullptr);
+        form2 = TForm::New<TForm2>(nullptr, [&form1] { return form1->Configuration(); });
+        form1->SetConfigDialog(form2.get());
+        return true;
+      },
+      false);
+  const int exitCode = started ? application.Run() : 1;
   // Windows go before the modules finalise.
-  form1->SetConfigDialog(nullptr);
+  if (form1) form1->SetConfigDialog(nullptr);
   form2.reset();
   form1.reset();
   return exitCode;

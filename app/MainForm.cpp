@@ -20,7 +20,9 @@ void TForm1::AfterConstruction() {
   Panel1 = &Find<TPanel>(L"Panel1");
   AboutBox1 = &Find<TAboutBox>(L"AboutBox1");
   auto bind = [this](const wchar_t* item, void (TForm1::*handler)(TComponent*)) {
-    Find<TMenuItem>(item).OnClick = [this, handler](TComponent* sender) { (this->*handler)(sender); };
+    Find<TMenuItem>(item).OnClick = [this, handler](TComponent* sender) {
+      RunCommand([&] { (this->*handler)(sender); });
+    };
   };
   bind(L"Nouvellepartie1", &TForm1::Nouvellepartie1Click);
   bind(L"Quitter1", &TForm1::Quitter1Click);
@@ -177,7 +179,9 @@ void TForm1::CreateTileButton(std::int32_t n) {
   PlaceTile(n);
   button.SetText(DecimalText(n));
   button.SetVisible(n < FBoard.SlotCount());  // the gap's is made hidden; its caption stays the number
-  button.OnClick = [this](TComponent* sender) { Button1Click(sender); };
+  button.OnClick = [this](TComponent* sender) {
+    RunCommand([&] { Button1Click(sender); });
+  };
   button.SetParent(this);
 }
 
@@ -227,6 +231,16 @@ void TForm1::TakeFocusFromTiles() {
       SetFocus();
       return;
     }
+  }
+}
+
+void TForm1::ShowBoard() noexcept {
+  try {
+    if (FTileButtons.size() == static_cast<std::size_t>(FBoard.SlotCount())) ShowTiles();
+    ShowMoveCount();
+  } catch (...) {
+    // The failure that brought us here has been reported; this one would
+    // tell the player nothing more.
   }
 }
 

@@ -71,6 +71,20 @@ class TForm1 : public TForm {
   void ShowTiles(std::int32_t focusSlot = 0);
   void TakeFocusFromTiles();
   void ShowMoveCount();
+  // After a command that failed part of the way: the tiles and the move
+  // count shown as the board holds them, as far as that can still be done.
+  void ShowBoard() noexcept;
+  // Runs a command; when it fails, the window shows the board again before
+  // the failure goes on to the application's handler.
+  template <class F>
+  void RunCommand(F&& command) {
+    try {
+      command();
+    } catch (...) {
+      ShowBoard();
+      throw;
+    }
+  }
 
   TBoard FBoard;
   std::vector<TTile> FTileButtons;  // slot n's at n - 1

@@ -3,7 +3,7 @@
 // copies of the main window's configuration.
 
 #include <cstdint>
-#include <functional>
+#include "Event.h"
 
 #include "Forms.h"
 #include "SpinEdit.h"
@@ -18,7 +18,7 @@ struct TGridConfiguration {
 class TForm2 : public TForm {
  public:
   // The dialog reads the main window's configuration through this.
-  using TConfigurationSource = std::function<TGridConfiguration()>;
+  using TConfigurationSource = TEvent<TGridConfiguration()>;
   TForm2(TComponent* owner, TConfigurationSource mainWindow);
 
   // How the dialog ends. « Configurer » applies the values, and so does the

@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstring>
 #include <exception>
+#include <iterator>
 #include <new>
 
 #include "Errors.h"
@@ -22,6 +25,7 @@ TApplication& Application() {
 
 TApplication::TApplication() {
   if (theApplication) throw EUserError(IDS_ERROR_UNEXPECTED, "one application object per process");
+  for (UINT i = 0; i < IDS_ERROR_COUNT; ++i) FErrorTexts[i] = LoadText(IDS_ERROR_UNEXPECTED + i);
   theApplication = this;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
@@ -103,35 +107,84 @@ void TApplication::Terminate() {
   PostQuitMessage(0);
 }
 
-void TApplication::HandleException() noexcept {
-  try {
-    // The player reads what went wrong in French; the detail is for the
-    // report, in words a developer can search for.
-    UINT textId = IDS_ERROR_UNEXPECTED;
-    std::string detail = "an exception of an unknown type";
-    try {
-      throw;
-    } catch (const EUserError& e) {
-      textId = e.TextId();
-      detail = e.what();
-    } catch (const layout::ParseError& e) {
-      textId = IDS_ERROR_RESOURCES;
-      detail = e.what();
-    } catch (const std::bad_alloc&) {
-      textId = IDS_ERROR_OUT_OF_MEMORY;
-      detail = "out of memory";
-    } catch (const std::exception& e) {
-      detail = e.what();
-    } catch (...) {
-    }
-    if (FErrorLog) FErrorLog(detail);
-    ShowMessageBox(GetActiveWindow(), LoadText(textId), FTitle, MB_OK | MB_ICONERROR);
-  } catch (...) {
-    // Nothing more can be reported.
-  }
+const std::wstring& TApplication::ErrorText(UINT id) const noexcept {
+  const UINT index = id - IDS_ERROR_UNEXPECTED;
+  return FErrorTexts[index < IDS_ERROR_COUNT ? index : 0];
 }
 
-int TApplication::ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
+void TApplication::HandleException() noexcept {
+  // The player reads what went wrong in French; the detail is for the
+  // developer, in words one can search for. The exception being handled
+  // outlives this call, and with it the detail.
+  UINT textId = IDS_ERROR_UNEXPECTED;
+  const char* detail = "an exception of an unknown type";
+  try {
+    throw;
+  } catch (const EUserError& e) {
+    textId = e.TextId();
+    detail = e.what();
+  } catch (const layout::ParseError& e) {
+    textId = IDS_ERROR_RESOURCES;
+    detail = e.what();
+  } catch (const std::bad_alloc&) {
+    textId = IDS_ERROR_OUT_OF_MEMORY;
+    detail = "out of memory";
+  } catch (const std::exception& e) {
+    detail = e.what();
+  } catch (...) {
+  }
+  WriteDebugDetail(detail);
+  ShowMessageBox(GetActiveWindow(), ErrorText(textId), FTitle, MB_OK | MB_ICONERROR);
+}
+
+void WriteDebugDetail(const char* first, const char* second) noexcept {
+  wchar_t line[512];
+  std::size_t n = 0;
+  if (theApplication) {
+    const std::wstring& title = theApplication->Title();
+    n = std::min<std::size_t>(title.size(), 64);
+    std::copy_n(title.data(), n, line);
+    line[n++] = L':';
+    line[n++] = L' ';
+  }
+  // A byte never makes more than one UTF-16 unit: the text is cut to fit
+  // before it is converted, never by the conversion.
+  for (const char* part : {first, second}) {
+    if (!part) continue;
+    const std::size_t room = std::size(line) - 2 - n;
+    const int bytes = static_cast<int>(strnlen(part, room));
+    n += static_cast<std::size_t>(std::max(0, MultiByteToWideChar(CP_UTF8, 0, part, bytes, line + n, static_cast<int>(room))));
+  }
+  line[n++] = L'\n';
+  line[n] = L'\0';
+  OutputDebugStringW(line);
+}
+
+void EndAfterFatalError(const char* detail) noexcept {
+  // A second failure while the box is up (a window repainting under it)
+  // ends the program without another box.
+  static bool ending = false;
+  if (!ending) {
+    ending = true;
+    WriteDebugDetail("the program ends after an error nothing could handle: ", detail);
+    // Without an application object (before it or after it), the text is
+    // copied from the string table into a buffer of its own.
+    static wchar_t fallback[256];
+    const wchar_t* text = fallback;
+    if (theApplication) text = theApplication->ErrorText(IDS_ERROR_FATAL).c_str();
+    else LoadStringW(GetModuleHandleW(nullptr), IDS_ERROR_FATAL, fallback, static_cast<int>(std::size(fallback)));
+    // Task-modal and without an owner: no window of the program takes input
+    // any more, whatever state it was left in.
+    MessageBoxW(nullptr, text, theApplication ? theApplication->Title().c_str() : nullptr,
+                MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+  }
+  // At once: no destructor runs on what the failure left half done.
+  TerminateProcess(GetCurrentProcess(), kFatalExitCode);
+  ExitProcess(kFatalExitCode);
+}
+
+int TApplication::ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption,
+                                 UINT flags) noexcept {
   return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
 }
 

@@ -8,14 +8,19 @@
 
 #include "Event.h"
 
+#include "ToolkitTexts.h"
+
 class TForm;
+
+// The exit code of a program ended by an error that nothing could handle.
+inline constexpr UINT kFatalExitCode = 255;
 
 class TApplication {
  public:
   using BeepHook = TEvent<void(UINT type)>;
-  using ErrorLog = TEvent<void(const std::string& detail)>;
 
-  // One application object per process; it must outlive every window.
+  // One application object per process; it must outlive every window. Loads
+  // the error texts now: showing an error later must not need memory.
   TApplication();
   ~TApplication();
   TApplication(const TApplication&) = delete;
@@ -46,15 +51,17 @@ class TApplication {
   bool Terminated() const { return FTerminated; }
 
   // Shows what went wrong in the exception being handled in an error box
-  // captioned with the title, and hands its detail to the error log. Call
-  // only from inside a catch block.
+  // captioned with the title, and sends its detail to the debugger's output.
+  // Call only from inside a catch block. Allocates nothing, so that it works
+  // when memory has run out.
   void HandleException() noexcept;
-  // Where the detail of every handled error goes (the debug report).
-  void SetErrorLog(ErrorLog log) { FErrorLog = std::move(log); }
+  // The French text of an error (IDS_ERROR_*), as loaded at start-up; the
+  // unexpected-error text for any other id.
+  const std::wstring& ErrorText(UINT id) const noexcept;
 
   // Every message box of the program: always the platform's own, so that
   // tests see and answer the real window.
-  int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags);
+  int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) noexcept;
   // Every beep of the program. A beep leaves nothing a test could see from
   // outside, so it alone keeps a hook, for tests to count beeps.
   void Beep(UINT type = MB_OK);
@@ -70,12 +77,23 @@ class TApplication {
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
   BeepHook FBeepHook;
-  ErrorLog FErrorLog;
+  std::wstring FErrorTexts[IDS_ERROR_COUNT];
 };
 
 // The process-wide application object; valid between its construction and
 // destruction.
 TApplication& Application();
+
+// The last resort, for an error that escaped every handler (the terminate
+// handler calls it): says in French that the program must close, in a box
+// captioned with the title, and ends the process with kFatalExitCode at once,
+// running nothing more of the program. Allocates nothing.
+[[noreturn]] void EndAfterFatalError(const char* detail) noexcept;
+
+// Sends one line of a developer's detail (the two parts, one after the other)
+// to the debugger's output, prefixed with the program's title. Allocates
+// nothing; a long detail is cut.
+void WriteDebugDetail(const char* first, const char* second = nullptr) noexcept;
 
 // Runs `body` as one dispatch: an escaping exception reaches the
 // application's error handler and `fallback` is returned instead.

@@ -223,7 +223,7 @@ void TWinControl::DestroyHandle() {
   FHandle = nullptr;
 }
 
-LRESULT CALLBACK TWinControl::OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TWinControl::OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   auto* self = static_cast<TWinControl*>(GetPropW(hwnd, kObjectProp));
   if (!self && msg == WM_NCCREATE) {
     self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -235,13 +235,13 @@ LRESULT CALLBACK TWinControl::OwnWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
 }
 
 LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR data) {
+                                           DWORD_PTR data) noexcept {
   auto* self = reinterpret_cast<TWinControl*>(data);
   if (!self || self->FHandle != hwnd) return DefSubclassProc(hwnd, msg, wParam, lParam);
   return self->Dispatch({msg, wParam, lParam});
 }
 
-LRESULT TWinControl::Dispatch(const TMessage& m) {
+LRESULT TWinControl::Dispatch(const TMessage& m) noexcept {
   if (m.Msg == WM_NCDESTROY) {
     const LRESULT result = DefaultHandler(m);
     Detach();
@@ -252,7 +252,7 @@ LRESULT TWinControl::Dispatch(const TMessage& m) {
 }
 
 // The window is going: the object lets go of it.
-void TWinControl::Detach() {
+void TWinControl::Detach() noexcept {
   if (FSubclassed) RemoveWindowSubclass(FHandle, SubclassProc, 1);
   else RemovePropW(FHandle, kObjectProp);
   FSubclassed = false;
@@ -260,7 +260,7 @@ void TWinControl::Detach() {
   FMouseCapture = nullptr;
 }
 
-LRESULT TWinControl::DefaultHandler(const TMessage& m) {
+LRESULT TWinControl::DefaultHandler(const TMessage& m) noexcept {
   if (FSubclassed) return DefSubclassProc(FHandle, m.Msg, m.WParam, m.LParam);
   return DefWindowProcW(FHandle, m.Msg, m.WParam, m.LParam);
 }

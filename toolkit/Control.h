@@ -187,7 +187,7 @@ class TWinControl : public TControl {
  protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();  // runs after the window exists
-  LRESULT DefaultHandler(const TMessage& m);
+  LRESULT DefaultHandler(const TMessage& m) noexcept;
 
   // The handlers.
   virtual LRESULT WMCommand(const TMessage& m);
@@ -230,12 +230,13 @@ class TWinControl : public TControl {
   friend class TControl;
   friend class TGraphicControl;
   friend class TApplication;
-  static LRESULT CALLBACK OwnWndProc(HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  // Callbacks of Windows: no exception crosses them.
+  static LRESULT CALLBACK OwnWndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+  static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
   void CreateHandle(const TCreateParams& params);
-  LRESULT Dispatch(const TMessage& m);
+  LRESULT Dispatch(const TMessage& m) noexcept;
   LRESULT WndProc(const TMessage& m);
-  void Detach();
+  void Detach() noexcept;
   void StoreWindowBounds();
   // One paint of the client area: the window's own, then its graphic
   // children. WM_PAINT and WM_PRINTCLIENT share it.

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -29,10 +30,24 @@ std::string_view LayoutResource(const wchar_t* name) {
   return {static_cast<const char*>(bytes), SizeofResource(module, info)};
 }
 
-BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM data) {
-  auto* list = reinterpret_cast<std::vector<HWND>*>(data);
-  if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) list->push_back(hwnd);
-  return TRUE;
+// The windows a modal form disables while it is shown. Filled from inside a
+// callback of Windows, which no exception may cross: a failure to grow the
+// list is noted, and thrown once the enumeration is over.
+struct TEnabledWindows {
+  std::vector<HWND> Windows;
+  bool Failed = false;
+};
+
+BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM data) noexcept {
+  auto* list = reinterpret_cast<TEnabledWindows*>(data);
+  if (!IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+  try {
+    list->Windows.push_back(hwnd);
+    return TRUE;
+  } catch (...) {
+    list->Failed = true;
+    return FALSE;
+  }
 }
 
 }  // namespace
@@ -263,8 +278,10 @@ int TForm::ShowModal() {
   if (FModal || Visible()) throw EUserError(IDS_ERROR_UNEXPECTED, "the window is already shown");
   HandleNeeded();
   // Keep every other window of the program from taking input meanwhile.
-  std::vector<HWND> disabled;
-  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
+  TEnabledWindows enabled;
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&enabled));
+  if (enabled.Failed) throw std::bad_alloc();
+  std::vector<HWND>& disabled = enabled.Windows;
   std::erase(disabled, Handle());
   for (HWND hwnd : disabled) EnableWindow(hwnd, FALSE);
 

@@ -47,7 +47,7 @@ void TTimer::Update() {
   if (FEnabled && FInterval > 0 && OnTimer) SetTimer(FWindow, kTimerId, FInterval, nullptr);
 }
 
-LRESULT CALLBACK TTimer::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TTimer::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   if (msg == WM_TIMER) {
     auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self && self->OnTimer) {

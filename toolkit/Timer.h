@@ -19,7 +19,7 @@ class TTimer : public TComponent {
   TNotifyEvent OnTimer;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
   void Update();
 
   HWND FWindow = nullptr;  // message-only window that receives WM_TIMER

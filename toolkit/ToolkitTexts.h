@@ -7,3 +7,6 @@
 #define IDS_ERROR_OUT_OF_MEMORY 64001
 #define IDS_ERROR_WINDOW 64002
 #define IDS_ERROR_RESOURCES 64003
+#define IDS_ERROR_FATAL 64004
+// The error texts: this many ids from IDS_ERROR_UNEXPECTED on.
+#define IDS_ERROR_COUNT 5

@@ -71,30 +71,37 @@ std::vector<TReportLine> DebugReportLines(const THelpEnvironment& environment, c
   const std::uint32_t lcid = context.ThreadLocale != 0 ? context.ThreadLocale : 0x0409;
   const TOsVersion& os = context.Os;
   const std::uint32_t build = os.PlatformId == 1 ? (os.Build & 0xFFFF) : os.Build;
-  return {
-      {"!Filename:             %s", {Tabbed(environment.ReportPath())}},
-      {"!Date:                 %s", {Tabbed(context.DateTime)}},
-      {"!Operating System:      %s %d.%d.%d",
-       {Tabbed(os.PlatformId == 2 ? "Windows NT" : "Windows"), std::to_string(os.Major), std::to_string(os.Minor),
-        std::to_string(build)}},
-      {"!SysLocale.DefaultLCID: %s", {Tabbed(LocaleIdText(lcid))}},
-      {"!SysLocale.PriLangID:   %s", {Tabbed(LocaleIdText(lcid & 0x3FF))}},
-      {"!SysLocale.SubLangID:   %s", {Tabbed(LocaleIdText((lcid & 0xFFFF) >> 10))}},
-      {"!DecimalSeparator:      %s", {Tabbed(context.DecimalSeparator)}},
-      {"-", {}},
-      {"!EXE Path =          %s", {Tabbed(context.ExePath)}},
-      {"!Cmdline Param(s) =  %s", {Tabbed(Joined(context.Parameters))}},
-      {"!_RunDir =           %s", {Tabbed(environment.RunDir)}},
-      {"!_ModuleName =       %s", {Tabbed(environment.ModuleName)}},
-      {"!_ModuleDir =        %s", {Tabbed(environment.ModuleDir)}},
-      {"-", {}},
-      {"!_hhInstalled =      %s", {Tabbed(YesNoText(environment.HhInstalled))}},
-      {"!_hhVerStr =         %s", {Tabbed(environment.HhVerStr)}},
-      {"!_hhFriendlyVerStr = %s", {Tabbed(environment.HhFriendlyVerStr)}},
-      {"-", {}},
-      {"!_ieInstalled =      %s", {Tabbed(YesNoText(environment.IeInstalled))}},
-      {"!_ieVerStr =         %s", {Tabbed(environment.IeVerStr)}},
-      {"!_ieFriendlyVerStr = %s", {Tabbed(environment.IeFriendlyVerStr)}},
-      {"=", {}},
+  std::vector<TReportLine> lines;
+  lines.reserve(22);
+  // One line at a time, each with its one value after a tab, or none: the
+  // same few calls for every line keep the program small.
+  const auto line = [&lines](std::string_view format, std::string_view value) {
+    lines.push_back({format, {Tabbed(value)}});
   };
+  const auto rule = [&lines](std::string_view format) { lines.push_back({format, {}}); };
+  line("!Filename:             %s", environment.ReportPath());
+  line("!Date:                 %s", context.DateTime);
+  line("!Operating System:      %s %d.%d.%d", os.PlatformId == 2 ? "Windows NT" : "Windows");
+  std::vector<TReportArg>& version = lines.back().Args;
+  for (const std::uint32_t number : {os.Major, os.Minor, build}) version.push_back(std::to_string(number));
+  line("!SysLocale.DefaultLCID: %s", LocaleIdText(lcid));
+  line("!SysLocale.PriLangID:   %s", LocaleIdText(lcid & 0x3FF));
+  line("!SysLocale.SubLangID:   %s", LocaleIdText((lcid & 0xFFFF) >> 10));
+  line("!DecimalSeparator:      %s", context.DecimalSeparator);
+  rule("-");
+  line("!EXE Path =          %s", context.ExePath);
+  line("!Cmdline Param(s) =  %s", Joined(context.Parameters));
+  line("!_RunDir =           %s", environment.RunDir);
+  line("!_ModuleName =       %s", environment.ModuleName);
+  line("!_ModuleDir =        %s", environment.ModuleDir);
+  rule("-");
+  line("!_hhInstalled =      %s", YesNoText(environment.HhInstalled));
+  line("!_hhVerStr =         %s", environment.HhVerStr);
+  line("!_hhFriendlyVerStr = %s", environment.HhFriendlyVerStr);
+  rule("-");
+  line("!_ieInstalled =      %s", YesNoText(environment.IeInstalled));
+  line("!_ieVerStr =         %s", environment.IeVerStr);
+  line("!_ieFriendlyVerStr = %s", environment.IeFriendlyVerStr);
+  rule("=");
+  return lines;
 }

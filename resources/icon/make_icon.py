@@ -5,11 +5,13 @@ The picture is a small sliding puzzle: a 3 x 3 tray of raised blue-teal tiles
 in a light frame, the bottom-right slot empty. Each size is drawn pixel by
 pixel for its own grid (no scaling), so the 16 x 16 image stays crisp.
 
-The .ico holds 16 x 16, 32 x 32 and 48 x 48 images, each as a 32-bit BGRA
-DIB, an 8-bit and a 4-bit palette DIB (the picture has nine colours, so the
-palettes hold them exactly), every one with its AND mask: the layout every
-Windows version since XP reads, whatever the display's depth. Run it from
-anywhere:  python3 resources/icon/make_icon.py
+The .ico holds 16 x 16, 32 x 32 and 48 x 48 images, each a 4-bit palette DIB
+with its AND mask. The picture has nine opaque colours and fully transparent
+corners, so the 16-colour palette and the mask hold it exactly: 8-bit or
+32-bit copies would draw the same pixels at three to six times the bytes,
+which the program would carry. Every Windows version since 3.1 reads this
+layout, whatever the display's depth. Run it from anywhere:
+python3 resources/icon/make_icon.py
 """
 
 import os
@@ -186,7 +188,7 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     target = os.path.join(here, "..", "Brelix.ico")
     pictures = {size: draw(size) for size in (16, 32, 48)}
-    data = ico([(size, bits, pictures[size]) for size in (16, 32, 48) for bits in (32, 8, 4)])
+    data = ico([(size, bits, pictures[size]) for size in (16, 32, 48) for bits in (4,)])
     with open(target, "wb") as f:
         f.write(data)
     print(f"wrote {os.path.normpath(target)} ({len(data)} bytes)")
