@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "Application.h"
+#include "DebugOutput.h"
 #include "MainForm.h"
 #include "hh.h"
 #include "hh_funcs.h"
@@ -46,8 +47,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   THelpProbeUnit helpProbe;  // declared after the engine: finalises before it
   application.SetTitle(kBrelixTitle);
   application.SetIconName(RESOURCE_NAME(RES_MAIN_ICON));
-  // What went wrong, in the developer's words, goes to the debug report.
-  application.SetErrorLog([&helpProbe](const std::string& detail) { helpProbe.ReportError(detail); });
+  // What went wrong, in the developer's words, goes to the debug output.
+  application.SetErrorLog(DebugOutput);
   std::unique_ptr<TForm1> form1;
   std::unique_ptr<TForm2> form2;
   try {

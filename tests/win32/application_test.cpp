@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstring>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BoxAnswerer.h"
+#include "DebugOutput.h"
 #include "Errors.h"
 #include "Forms.h"
 #include "Layout.h"
@@ -80,6 +84,69 @@ TEST(ApplicationErrors, AnEscapedErrorIsShownInFrenchWithTheTitleItsDetailLogged
   button.OnClick = [&](TComponent*) { form.SetText(L"encore"); };
   SendMessageW(button.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(TextOf(form.Handle()), L"encore");
+}
+
+// What a debug-output viewer does, from a thread of its own: offers the
+// shared buffer that OutputDebugString writes into when nobody debugs the
+// process, and keeps the texts this process puts there, as ANSI text.
+class TDebugOutputViewer {
+ public:
+  TDebugOutputViewer()
+      : FBufferReady(CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_BUFFER_READY")),
+        FDataReady(CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY")),
+        FMapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSize, L"DBWIN_BUFFER")),
+        FView(static_cast<const char*>(MapViewOfFile(FMapping, FILE_MAP_READ, 0, 0, kSize))),
+        FWatcher([this] { Watch(); }) {}
+  ~TDebugOutputViewer() {
+    Stop();
+    UnmapViewOfFile(FView);
+    for (HANDLE handle : {FMapping, FDataReady, FBufferReady}) CloseHandle(handle);
+  }
+  TDebugOutputViewer(const TDebugOutputViewer&) = delete;
+  TDebugOutputViewer& operator=(const TDebugOutputViewer&) = delete;
+
+  // Stops watching once what was written is taken; the texts taken.
+  const std::vector<std::string>& Stop() {
+    FStop = true;
+    if (FWatcher.joinable()) FWatcher.join();
+    return FTexts;
+  }
+
+ private:
+  static constexpr DWORD kSize = 4096;  // the writer's process id, then the text
+  void Watch() {
+    for (;;) {
+      SetEvent(FBufferReady);
+      const bool stop = FStop;
+      if (WaitForSingleObject(FDataReady, stop ? 0 : 50) == WAIT_OBJECT_0) Take();
+      else if (stop) return;
+    }
+  }
+  void Take() {
+    if (*reinterpret_cast<const DWORD*>(FView) != GetCurrentProcessId()) return;
+    const char* text = FView + sizeof(DWORD);
+    FTexts.emplace_back(text, strnlen(text, kSize - sizeof(DWORD)));
+  }
+  HANDLE FBufferReady, FDataReady, FMapping;
+  const char* FView;
+  std::vector<std::string> FTexts;
+  std::atomic<bool> FStop{false};
+  std::thread FWatcher;  // last: starts once everything else is in place
+};
+
+TEST(ApplicationErrors, TheDebugOutputTakesADetailAsOneLineInItsOwnCharacters) {
+  TDebugOutputViewer viewer;
+  DebugOutput("TForm1::BuildBoard: a board already exists");
+  DebugOutput("tuile 26 hors de la grille 5\xC3\x97" "5");  // "5×5" in UTF-8
+  DebugOutput(std::string(5000, 'x'));
+  const std::vector<std::string>& texts = viewer.Stop();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0], "TForm1::BuildBoard: a board already exists\n");
+  // The viewer reads ANSI text: the wide line as the code page has it.
+  char times[64] = {};
+  WideCharToMultiByte(CP_ACP, 0, L"tuile 26 hors de la grille 5\u00D75\n", -1, times, sizeof times, nullptr, nullptr);
+  EXPECT_EQ(texts[1], times);
+  EXPECT_EQ(texts[2].substr(0, 1000), std::string(1000, 'x')) << "a long detail is cut, not lost";
 }
 
 TEST(ApplicationErrors, ALayoutWithAnUnknownClassOrPropertyIsRefused) {
