@@ -39,7 +39,7 @@ TComponent* TForm1::CreateComponent(const std::string& className) {
 }
 
 void TForm1::FormCreate() {
-  FBoard.SetConfiguration(5, 5, 250);
+  FBoard.SetConfiguration(kDefaultRows, kDefaultCols, kDefaultShuffleMoves);
   FBoard.SetMoveCount(0);
   ShowMoveCount();
   StatusBar1->SetPanelText(1, LoadText(IDS_MAKERS_NOTICE));
