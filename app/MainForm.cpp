@@ -41,7 +41,7 @@ TComponent* TForm1::CreateComponent(const std::string& className) {
 }
 
 void TForm1::FormCreate() {
-  FBoard.SetConfiguration(5, 5, 250);
+  FBoard.SetConfiguration(kDefaultRows, kDefaultCols, kDefaultShuffleMoves);
   FBoard.SetMoveCount(0);
   ShowMoveCount();
   StatusBar1->SetPanelText(1, LoadText(IDS_MAKERS_NOTICE));
@@ -94,14 +94,23 @@ void TForm1::Rsoudre1Click(TComponent*) {
 void TForm1::Rubriquesdelaide1Click(TComponent*) {
   THtmlHelpA htmlHelp = HtmlHelp();
   if (!htmlHelp) {
-    Application().ShowMessageBox(Handle(), LoadText(IDS_NO_HELP_ENGINE), Application().Title(),
-                                 MB_OK | MB_ICONINFORMATION);
+    ShowHelpProblem(IDS_NO_HELP_ENGINE);
+    return;
+  }
+  // A folder too deep, or named outside the ANSI code page where there are
+  // no short names: the engine could not even be told which file to open.
+  const std::string path = HelpFilePath();
+  if (path.empty()) {
+    ShowHelpProblem(IDS_HELP_FILE_PATH);
     return;
   }
   // The viewer belongs to the desktop, so it stays usable beside the game.
   // The engine itself tells the player about a help file it cannot open.
-  const std::string path = HelpFilePath();
-  if (!path.empty()) htmlHelp(GetDesktopWindow(), path.c_str(), HH_DISPLAY_TOPIC, 0);
+  htmlHelp(GetDesktopWindow(), path.c_str(), HH_DISPLAY_TOPIC, 0);
+}
+
+void TForm1::ShowHelpProblem(UINT textId) {
+  Application().ShowMessageBox(Handle(), LoadText(textId), Application().Title(), MB_OK | MB_ICONINFORMATION);
 }
 
 void TForm1::Aproposde1Click(TComponent*) { AboutBox1->Execute(); }

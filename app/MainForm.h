@@ -64,6 +64,8 @@ class TForm1 : public TForm {
   // Slot n's button in its cell of the board area.
   void PlaceTile(std::int32_t n);
   void CheckSolved();
+  // Why the help cannot be shown, in the missing engine's manner.
+  void ShowHelpProblem(UINT textId);
   // After an operation on the board: each tile's button shown with its
   // number, the gap's hidden (its caption left as it was). Only what differs
   // from the state reaches the window. The button of focusSlot, if any, takes

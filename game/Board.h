@@ -27,10 +27,10 @@ class EBoardMisuse : public std::exception {
   const char* FWhat;
 };
 
-// Ranges of the grid configuration.
-inline constexpr std::int32_t kMinRows = 2, kMaxRows = 10;
-inline constexpr std::int32_t kMinCols = 2, kMaxCols = 10;
-inline constexpr std::int32_t kMinShuffleMoves = 10, kMaxShuffleMoves = 1000;
+// Ranges of the grid configuration, and the grid a new game starts with.
+inline constexpr std::int32_t kMinRows = 2, kMaxRows = 10, kDefaultRows = 5;
+inline constexpr std::int32_t kMinCols = 2, kMaxCols = 10, kDefaultCols = 5;
+inline constexpr std::int32_t kMinShuffleMoves = 10, kMaxShuffleMoves = 1000, kDefaultShuffleMoves = 250;
 
 class TBoard {
  public:
@@ -87,8 +87,8 @@ class TBoard {
 
   std::vector<TTileSlot> FSlots;
   bool FGameActive = false;
-  std::int32_t FRows = 5;
-  std::int32_t FCols = 5;
-  std::int32_t FShuffleMoves = 250;
+  std::int32_t FRows = kDefaultRows;
+  std::int32_t FCols = kDefaultCols;
+  std::int32_t FShuffleMoves = kDefaultShuffleMoves;
   std::int32_t FMoveCount = 0;
 };

@@ -14,12 +14,6 @@ THelpProbeUnit::THelpProbeUnit() {
   }
 }
 
-void THelpProbeUnit::ReportError(const std::string& detail) const {
-  if (!FEnvironment.DebugReportOn) return;
-  TWin32HelpPlatform platform;
-  WriteReportLine(platform, FEnvironment.ReportPath(), "Error: %s", {detail});
-}
-
 THelpProbeUnit::~THelpProbeUnit() {
   for (std::string* text : {&FEnvironment.ModuleFullName, &FEnvironment.ModuleDir, &FEnvironment.ModuleName,
                             &FEnvironment.RunDir, &FEnvironment.ReportDir, &FEnvironment.ReportFileName,

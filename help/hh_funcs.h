@@ -14,8 +14,6 @@ class THelpProbeUnit {
   THelpProbeUnit& operator=(const THelpProbeUnit&) = delete;
 
   const THelpEnvironment& Environment() const { return FEnvironment; }
-  // In debug mode, appends an error's detail to the report, with the time.
-  void ReportError(const std::string& detail) const;
 
  private:
   THelpEnvironment FEnvironment;

@@ -2,12 +2,11 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cstring>
 #include <exception>
 #include <iterator>
 #include <new>
 
+#include "DebugOutput.h"
 #include "Errors.h"
 #include "Forms.h"
 #include "Layout.h"
@@ -133,31 +132,8 @@ void TApplication::HandleException() noexcept {
     detail = e.what();
   } catch (...) {
   }
-  WriteDebugDetail(detail);
+  DebugOutput(detail);
   ShowMessageBox(GetActiveWindow(), ErrorText(textId), FTitle, MB_OK | MB_ICONERROR);
-}
-
-void WriteDebugDetail(const char* first, const char* second) noexcept {
-  wchar_t line[512];
-  std::size_t n = 0;
-  if (theApplication) {
-    const std::wstring& title = theApplication->Title();
-    n = std::min<std::size_t>(title.size(), 64);
-    std::copy_n(title.data(), n, line);
-    line[n++] = L':';
-    line[n++] = L' ';
-  }
-  // A byte never makes more than one UTF-16 unit: the text is cut to fit
-  // before it is converted, never by the conversion.
-  for (const char* part : {first, second}) {
-    if (!part) continue;
-    const std::size_t room = std::size(line) - 2 - n;
-    const int bytes = static_cast<int>(strnlen(part, room));
-    n += static_cast<std::size_t>(std::max(0, MultiByteToWideChar(CP_UTF8, 0, part, bytes, line + n, static_cast<int>(room))));
-  }
-  line[n++] = L'\n';
-  line[n] = L'\0';
-  OutputDebugStringW(line);
 }
 
 void EndAfterFatalError(const char* detail) noexcept {
@@ -166,7 +142,8 @@ void EndAfterFatalError(const char* detail) noexcept {
   static bool ending = false;
   if (!ending) {
     ending = true;
-    WriteDebugDetail("the program ends after an error nothing could handle: ", detail);
+    DebugOutput("the program ends: an error escaped every handler");
+    DebugOutput(detail ? detail : "");
     // Without an application object (before it or after it), the text is
     // copied from the string table into a buffer of its own.
     static wchar_t fallback[256];

@@ -90,11 +90,6 @@ TApplication& Application();
 // running nothing more of the program. Allocates nothing.
 [[noreturn]] void EndAfterFatalError(const char* detail) noexcept;
 
-// Sends one line of a developer's detail (the two parts, one after the other)
-// to the debugger's output, prefixed with the program's title. Allocates
-// nothing; a long detail is cut.
-void WriteDebugDetail(const char* first, const char* second = nullptr) noexcept;
-
 // Runs `body` as one dispatch: an escaping exception reaches the
 // application's error handler and `fallback` is returned instead.
 template <class R, class F>

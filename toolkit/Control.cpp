@@ -324,15 +324,9 @@ LRESULT TWinControl::WMMove(const TMessage& m) {
   return result;
 }
 
-LRESULT TWinControl::WMSetFocus(const TMessage& m) {
-  const LRESULT result = DefaultHandler(m);
-  DoEnter();
-  return result;
-}
-
 LRESULT TWinControl::WMKillFocus(const TMessage& m) {
   const LRESULT result = DefaultHandler(m);
-  DoExit();
+  if (OnExit) OnExit(this);
   return result;
 }
 
@@ -519,14 +513,6 @@ TFontSpec TWinControl::FontSpecInUse() const {
 }
 
 TFontSpec& TWinControl::FontSpec() { return FFontSpec ? *FFontSpec : FFontSpec.emplace(); }
-
-void TWinControl::DoEnter() {
-  if (OnEnter) OnEnter(this);
-}
-
-void TWinControl::DoExit() {
-  if (OnExit) OnExit(this);
-}
 
 bool TWinControl::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "TabStop") FTabStop = AsBool(value);

@@ -167,7 +167,6 @@ class TWinControl : public TControl {
   // The description of that font (the default one where none is stored).
   TFontSpec FontSpecInUse() const;
 
-  TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
@@ -193,7 +192,7 @@ class TWinControl : public TControl {
   virtual LRESULT WMCommand(const TMessage& m);
   virtual LRESULT WMSize(const TMessage& m);
   virtual LRESULT WMMove(const TMessage& m);
-  virtual LRESULT WMSetFocus(const TMessage& m);
+  virtual LRESULT WMSetFocus(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMKillFocus(const TMessage& m);
   virtual LRESULT WMPaint(const TMessage& m);
   virtual LRESULT WMPrintClient(const TMessage& m);
@@ -220,8 +219,6 @@ class TWinControl : public TControl {
   virtual void Resized() {}
   // Paints a window of the toolkit's own class (background already erased).
   virtual void PaintWindow(HDC dc) const;
-  virtual void DoEnter();
-  virtual void DoExit();
   // The description of a font of the control's own (a new one: the parent's
   // until then), made with the window.
   TFontSpec& FontSpec();

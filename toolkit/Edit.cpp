@@ -75,27 +75,6 @@ void TCustomEdit::Change() {
   if (OnChange) OnChange(this);
 }
 
-LRESULT TCustomEdit::WMKeyDown(const TMessage& m) {
-  WORD key = static_cast<WORD>(m.WParam);
-  if (OnKeyDown) {
-    UINT shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= MK_SHIFT;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= MK_CONTROL;
-    OnKeyDown(this, key, shift);
-    if (key == 0) return 0;
-  }
-  return DefaultHandler({m.Msg, key, m.LParam});
-}
-
-LRESULT TCustomEdit::WMChar(const TMessage& m) {
-  wchar_t key = static_cast<wchar_t>(m.WParam);
-  if (OnKeyPress) {
-    OnKeyPress(this, key);
-    if (key == 0) return 0;
-  }
-  return DefaultHandler({m.Msg, static_cast<WPARAM>(key), m.LParam});
-}
-
 bool TCustomEdit::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "ReadOnly") FReadOnly = AsBool(value);
   else if (name == "AutoSelect") FAutoSelect = AsBool(value);

@@ -17,8 +17,6 @@ class TCustomEdit : public TWinControl {
   void SelectAll();
 
   TNotifyEvent OnChange;
-  TEvent<void(TComponent* sender, WORD& key, UINT shift)> OnKeyDown;
-  TEvent<void(TComponent* sender, wchar_t& key)> OnKeyPress;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
   void ChangeScale(int newDpi, int oldDpi) override;
@@ -35,10 +33,6 @@ class TCustomEdit : public TWinControl {
   // Raises OnChange if the window's text differs from the last one seen.
   void CheckChanged();
   virtual void Change();
-  // Key-down (with or without Alt held) and characters: the events, then the
-  // control's own handling.
-  LRESULT WMKeyDown(const TMessage& m) override;
-  LRESULT WMChar(const TMessage& m) override;
 
  private:
   void ScaleMargins();

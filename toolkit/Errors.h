@@ -1,6 +1,6 @@
 #pragma once
 // A failure the player is told about: the id of its French text in the string
-// table, and the internal detail (what()) for the debug report.
+// table, and the internal detail (what()) for the developer's debug output.
 
 #include <windows.h>
 

@@ -125,6 +125,7 @@ class TEngineLog {
   TEngineLog(const TEngineLog&) = delete;
   TEngineLog& operator=(const TEngineLog&) = delete;
 
+  const std::string& Path() const { return FPath; }
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
     std::ifstream in(FPath);

@@ -11,6 +11,7 @@
 #include "AboutForm.h"
 #include "Strings.h"
 #include "BoxAnswerer.h"
+#include "ChildProgram.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -23,45 +24,8 @@ std::wstring Separator() {
   return buffer;
 }
 
-// The Unix path of a Windows one, through Wine's own export.
-std::string UnixPath(const std::wstring& path) {
-  using ToUnix = char*(CDECL*)(const wchar_t*);
-  FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name");
-  if (!proc) return {};
-  char* unix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(proc))(path.c_str());
-  if (!unix) return {};
-  std::string result = unix;
-  HeapFree(GetProcessHeap(), 0, unix);
-  return result;
-}
-
-std::wstring ProgramPath() {
-  wchar_t buffer[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-  return buffer;
-}
-
-// Runs the child test in a new Wine process whose Unix environment has
-// `assignments` (NAME=value) besides this one's: a Windows child would
-// inherit this process's Unix locale whatever its Windows environment says,
-// so it is started through Wine's Unix spawn. Returns true when it passed.
 bool RunChild(const std::vector<std::string>& assignments) {
-  using Spawn = LONG(CDECL*)(char* const argv[], int wait);
-  FARPROC proc = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp");
-  wchar_t loader[MAX_PATH] = {};
-  if (!proc || !GetEnvironmentVariableW(L"WINELOADER", loader, MAX_PATH)) {
-    ADD_FAILURE() << "not running under Wine";
-    return false;
-  }
-  std::vector<std::string> args = {"/usr/bin/env"};
-  args.insert(args.end(), assignments.begin(), assignments.end());
-  args.push_back(Narrow(loader));
-  args.push_back(UnixPath(ProgramPath()));
-  args.push_back("--gtest_filter=AboutLocaleChild.*");
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  return reinterpret_cast<Spawn>(reinterpret_cast<void*>(proc))(argv.data(), TRUE) == 0;
+  return RunChildTests(ProgramPath(), "AboutLocaleChild.*", assignments);
 }
 
 TEST(AboutLocaleChild, GroupsWithTheSeparatorOfItsLocale) {

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstring>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "BoxAnswerer.h"
 #include "DebugOutput.h"
+#include "DebugOutputViewer.h"
 #include "Errors.h"
 #include "Forms.h"
 #include "Layout.h"
@@ -43,7 +47,7 @@ end
 
 TEST(ApplicationErrors, AnEscapedErrorIsShownInFrenchWithTheTitleItsDetailSentToTheDebuggerAndTheLoopGoesOn) {
   TBoxAnswerer boxes;
-  TDebugOutput debug;
+  TDebugOutputViewer debug;
   TForm form(nullptr);
   form.LoadLayoutText(kSmallForm);
   auto& button = form.Find<TButton>(L"Button1");
@@ -61,7 +65,6 @@ TEST(ApplicationErrors, AnEscapedErrorIsShownInFrenchWithTheTitleItsDetailSentTo
   EXPECT_EQ(error.Caption, kBrelixTitle);
   EXPECT_EQ(error.Icon, LoadIconW(nullptr, IDI_ERROR));
   EXPECT_EQ(error.Buttons, std::vector<std::wstring>{L"OK"});
-  EXPECT_TRUE(debug.Contains(Narrow(kBrelixTitle) + ": sum overflowed")) << debug.All();
 
   // A menu command: the same handler, whatever was thrown; a failure the
   // toolkit knows gets its own words.
@@ -73,12 +76,28 @@ TEST(ApplicationErrors, AnEscapedErrorIsShownInFrenchWithTheTitleItsDetailSentTo
   EXPECT_EQ(boxes.Boxes()[1].Caption, kBrelixTitle);
   EXPECT_EQ(boxes.Boxes()[1].Text, LoadText(IDS_ERROR_UNEXPECTED));
   EXPECT_EQ(boxes.Boxes()[2].Text, LoadText(IDS_ERROR_WINDOW));
-  EXPECT_TRUE(debug.Contains(": no window")) << debug.All();
+  EXPECT_EQ(debug.Stop(),
+            (std::vector<std::string>{"sum overflowed\n", "an exception of an unknown type\n", "no window\n"}));
 
   // The window still works afterwards.
   button.OnClick = [&](TComponent*) { form.SetText(L"encore"); };
   SendMessageW(button.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(TextOf(form.Handle()), L"encore");
+}
+
+TEST(ApplicationErrors, TheDebugOutputTakesADetailAsOneLineInItsOwnCharacters) {
+  TDebugOutputViewer viewer;
+  DebugOutput("TForm1::BuildBoard: a board already exists");
+  DebugOutput("tuile 26 hors de la grille 5\xC3\x97" "5");  // "5×5" in UTF-8
+  DebugOutput(std::string(5000, 'x'));
+  const std::vector<std::string>& texts = viewer.Stop();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0], "TForm1::BuildBoard: a board already exists\n");
+  // The viewer reads ANSI text: the wide line as the code page has it.
+  char times[64] = {};
+  WideCharToMultiByte(CP_ACP, 0, L"tuile 26 hors de la grille 5\u00D75\n", -1, times, sizeof times, nullptr, nullptr);
+  EXPECT_EQ(texts[1], times);
+  EXPECT_EQ(texts[2].substr(0, 1000), std::string(1000, 'x')) << "a long detail is cut, not lost";
 }
 
 TEST(ApplicationErrors, ALayoutWithAnUnknownClassOrPropertyIsRefused) {

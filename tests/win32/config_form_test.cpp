@@ -7,11 +7,14 @@
 #include <memory>
 #include <vector>
 
+#include "Board.h"
 #include "ConfigForm.h"
 #include "MainForm.h"
 #include "BoxAnswerer.h"
 #include "TwoForms.h"
 #include "WindowProbe.h"
+#include "Strings.h"
+#include "resource.h"
 
 namespace {
 
@@ -94,6 +97,33 @@ TEST_F(ConfigFormTest, LayoutAsStored) {
   EXPECT_EQ(order, (std::vector<HWND>{form2->SpinEdit1->Handle(), form2->SpinEdit2->Handle(),
                                       form2->SpinEdit3->Handle(), form2->Button1->Handle(),
                                       form2->Button2->Handle()}));
+}
+
+// The dialog as its stored layout makes it, before the main window's
+// configuration is filled in.
+class TStoredConfigForm : public TForm2 {
+ public:
+  TStoredConfigForm() : TForm2(nullptr, [] { return TGridConfiguration{}; }) {}
+
+ protected:
+  void AfterConstruction() override { LoadLayout(RESOURCE_NAME(RES_CONFIG_LAYOUT)); }
+};
+
+// The stored fields offer what the game accepts, and start where it starts.
+TEST(ConfigFormLayout, EachFieldsRangeAndValueAreTheGames) {
+  const auto form = TForm::New<TStoredConfigForm>();
+  struct Field {
+    const wchar_t* Name;
+    std::int32_t Min, Max, Default;
+  };
+  for (const Field& field : {Field{L"SpinEdit1", kMinRows, kMaxRows, kDefaultRows},
+                             Field{L"SpinEdit2", kMinCols, kMaxCols, kDefaultCols},
+                             Field{L"SpinEdit3", kMinShuffleMoves, kMaxShuffleMoves, kDefaultShuffleMoves}}) {
+    const TSpinEdit& edit = form->Find<TSpinEdit>(field.Name);
+    EXPECT_EQ(edit.MinValue, field.Min) << Narrow(field.Name);
+    EXPECT_EQ(edit.MaxValue, field.Max) << Narrow(field.Name);
+    EXPECT_EQ(edit.Value(), field.Default) << Narrow(field.Name);
+  }
 }
 
 TEST_F(ConfigFormTest, ConfigureAppliesAtTheSamePosition) {

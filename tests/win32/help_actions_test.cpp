@@ -3,18 +3,69 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
 #include "BoxAnswerer.h"
+#include "ChildProgram.h"
 #include "EngineRegistration.h"
 #include "MainForm.h"
+#include "Texts.h"
 #include "WindowProbe.h"
 #include "hh.h"
 #include "hh_funcs.h"
+#include "resource.h"
 #include "version.h"
 
 namespace {
+
+constexpr char kDeepFolderChild[] = "BRELIX_DEEP_FOLDER_CHILD";
+
+// A box of the help command: why it cannot help, for the player to read and
+// dismiss; the game goes on.
+void ExpectHelpProblem(const TShownBox& box) {
+  EXPECT_EQ(box.Caption, kBrelixTitle);
+  EXPECT_EQ(box.Icon, LoadIconW(nullptr, IDI_INFORMATION));
+  EXPECT_EQ(box.Buttons, std::vector<std::wstring>{L"OK"});
+}
+
+// This test program copied into a folder nested so deep that neither its
+// path nor its short form fits in MAX_PATH, beside a help file; removed with
+// its folders.
+class TDeepCopy {
+ public:
+  TDeepCopy() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring folder = std::wstring(L"\\\\?\\") + temp + L"brelix_deep";
+    for (int level = 11; level <= 42; ++level) {
+      CreateDirectoryW(folder.c_str(), nullptr);
+      FFolders.push_back(folder);
+      folder += L"\\niveau" + std::to_wstring(level);
+    }
+    CreateDirectoryW(folder.c_str(), nullptr);
+    FFolders.push_back(folder);
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    FFiles = {folder + L"\\win32_tests.exe", folder + L"\\Brelix.chm"};
+    CopyFileW(self, FFiles[0].c_str(), FALSE);
+    CloseHandle(CreateFileW(FFiles[1].c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  }
+  ~TDeepCopy() {
+    for (const std::wstring& file : FFiles) DeleteFileW(file.c_str());
+    for (auto folder = FFolders.rbegin(); folder != FFolders.rend(); ++folder) RemoveDirectoryW(folder->c_str());
+  }
+  TDeepCopy(const TDeepCopy&) = delete;
+  TDeepCopy& operator=(const TDeepCopy&) = delete;
+
+  // The copy, by the path Windows gives it (without "\\?\").
+  std::wstring Program() const { return FFiles[0].substr(4); }
+
+ private:
+  std::vector<std::wstring> FFolders;
+  std::vector<std::wstring> FFiles;
+};
 
 class HelpActionsTest : public testing::Test {
  protected:
@@ -73,9 +124,7 @@ TEST_F(HelpActionsTest, WithoutAnEngineTheHelpCommandSaysSoAndCallsNothing) {
     const TShownBox box = boxes.Boxes()[0];
     EXPECT_NE(box.Text.find(L"HTML Help"), std::wstring::npos);
     EXPECT_NE(box.Text.find(L"n'est pas installé"), std::wstring::npos) << "in French";
-    EXPECT_EQ(box.Caption, kBrelixTitle);
-    EXPECT_EQ(box.Icon, LoadIconW(nullptr, IDI_INFORMATION));
-    EXPECT_EQ(box.Buttons, std::vector<std::wstring>{L"OK"});
+    ExpectHelpProblem(box);
     EXPECT_TRUE(IsWindowVisible(form->Handle())) << "the program goes on";
     form.reset();
     EXPECT_TRUE(log.Lines().empty());
@@ -130,6 +179,34 @@ TEST_F(HelpActionsTest, EveryBrokenRegistrationStartsTheGameAndTheHelpCommandSay
   EXPECT_EQ(boxes.Count(), 0u);
   EXPECT_EQ(log.Lines().size(), 1u);
   form.reset();
+}
+
+// Neither the path nor its short form fits the engine's ANSI entry: the
+// program, run from such a folder, says so instead of doing nothing.
+TEST_F(HelpActionsTest, FromAFolderTooDeepForTheEngineTheHelpCommandSaysSoAndCallsNothing) {
+  registration.SetText(StubEngine());
+  const TDeepCopy copy;
+  EXPECT_TRUE(RunChildTests(copy.Program(), "HelpActionsFromADeepFolder.*",
+                            {std::string(kDeepFolderChild) + "=1", "BRELIX_STUB_ENGINE_LOG=" + log.Path()}));
+  // No topic asked for: only the closing of help windows as the window went.
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{AnsiCall(nullptr, "(null)", HH_CLOSE_ALL, 0), "detach"}));
+}
+
+TEST(HelpActionsFromADeepFolder, TheHelpCommandSaysThePathCannotBeHandedToTheEngine) {
+  if (!std::getenv(kDeepFolderChild)) GTEST_SKIP() << "runs in a copy in a deep folder";
+  TEngineUnloader unloader;
+  LoadHelpEngine();
+  ASSERT_NE(HtmlHelp(), nullptr) << "the parent registered the stand-in engine";
+  ASSERT_EQ(HelpFilePath(), "");
+  const auto form = TForm::New<TForm1>(nullptr);
+  form->Show();
+  TBoxAnswerer boxes;
+  form->Find<TMenuItem>(L"Rubriquesdelaide1").Click();
+  ASSERT_EQ(boxes.Count(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].Text, LoadText(IDS_HELP_FILE_PATH));
+  EXPECT_NE(boxes.Boxes()[0].Text.find(L"chemin"), std::wstring::npos) << "in French";
+  ExpectHelpProblem(boxes.Boxes()[0]);
+  EXPECT_TRUE(IsWindowVisible(form->Handle())) << "the game goes on";
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 
 #include "Application.h"
 #include "BoxAnswerer.h"
-#include "DebugOutput.h"
+#include "DebugOutputViewer.h"
 #include "Forms.h"
 #include "MainForm.h"
 #include "Shortage.h"
@@ -62,7 +62,7 @@ class LibraryFailures : public testing::TestWithParam<TFailureCase> {};
 TEST_P(LibraryFailures, ReachTheHandlerWithTheirFunctionAndValues) {
   const TFailureCase& failure = GetParam();
   TBoxAnswerer boxes;
-  TDebugOutput debug;
+  TDebugOutputViewer debug;
   TForm form(nullptr);
   form.LoadLayoutText(kOneButtonForm);
   auto& button = form.Find<TButton>(L"Button1");
@@ -73,7 +73,7 @@ TEST_P(LibraryFailures, ReachTheHandlerWithTheirFunctionAndValues) {
   ASSERT_EQ(boxes.Count(), 1u);
   EXPECT_EQ(boxes.Boxes()[0].Text, LoadText(failure.TextId));
   EXPECT_EQ(boxes.Boxes()[0].Caption, kBrelixTitle);
-  EXPECT_TRUE(debug.Contains(std::string(Narrow(kBrelixTitle)) + ": " + failure.Detail)) << debug.All();
+  EXPECT_EQ(debug.Stop(), std::vector<std::string>{failure.Detail + std::string("\n")});
   // The window goes on working.
   button.OnClick = [&](TComponent*) { form.SetText(L"encore"); };
   SendMessageW(button.Handle(), BM_CLICK, 0, 0);
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                      IDS_ERROR_OUT_OF_MEMORY, "out of memory"},
         TFailureCase{"DamagedLayout",
                      [] { TForm(nullptr).LoadLayoutText("object F: TForm\n Width = \"wide\"\nend\n"); },
-                     IDS_ERROR_RESOURCES, "layout line 2: "}),
+                     IDS_ERROR_RESOURCES, "layout line 2: expected an integer"}),
     [](const testing::TestParamInfo<TFailureCase>& info) { return std::string(info.param.Name); });
 
 // Memory that runs out at any allocation of a command: the player is told,
