@@ -55,7 +55,7 @@ class TControl : public TComponent {
   virtual void ChangeScale(int newDpi, int oldDpi);
 
   TNotifyEvent OnClick;
-  virtual void Click();
+  void Click();
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
@@ -190,20 +190,20 @@ class TWinControl : public TControl {
 
   // The handlers.
   virtual LRESULT WMCommand(const TMessage& m);
-  virtual LRESULT WMSize(const TMessage& m);
-  virtual LRESULT WMMove(const TMessage& m);
+  LRESULT WMSize(const TMessage& m);
+  LRESULT WMMove(const TMessage& m);
   virtual LRESULT WMSetFocus(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMKillFocus(const TMessage& m);
   virtual LRESULT WMPaint(const TMessage& m);
-  virtual LRESULT WMPrintClient(const TMessage& m);
+  LRESULT WMPrintClient(const TMessage& m);
   virtual LRESULT WMNcPaint(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMNcLButtonDblClk(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMEraseBkgnd(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMMouseDown(const TMessage& m);
-  virtual LRESULT WMMouseMove(const TMessage& m);
-  virtual LRESULT WMMouseUp(const TMessage& m);
-  virtual LRESULT WMCaptureChanged(const TMessage& m);
-  virtual LRESULT WMCtlColor(const TMessage& m);
+  LRESULT WMMouseMove(const TMessage& m);
+  LRESULT WMMouseUp(const TMessage& m);
+  LRESULT WMCaptureChanged(const TMessage& m);
+  LRESULT WMCtlColor(const TMessage& m);
   virtual LRESULT WMKeyDown(const TMessage& m) { return DefaultHandler(m); }  // also with Alt held
   virtual LRESULT WMChar(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMGetDlgCode(const TMessage& m) { return DefaultHandler(m); }

@@ -32,7 +32,7 @@ class TCustomEdit : public TWinControl {
   }
   // Raises OnChange if the window's text differs from the last one seen.
   void CheckChanged();
-  virtual void Change();
+  void Change();
 
  private:
   void ScaleMargins();
