@@ -6,30 +6,17 @@
 #include <utility>
 
 #include "BoxAnswerer.h"
-#include "MainForm.h"
+#include "MainFormFixture.h"
 #include "PixelCapture.h"
 #include "WindowProbe.h"
 #include "version.h"
 
 namespace {
 
-class MainFormTest : public testing::Test {
+class MainFormTest : public TMainFormTest {
  protected:
-  void SetUp() override {
-    form = TForm::New<TForm1>(nullptr);
-    form->Show();
-    Pump(50);
-  }
-  void TearDown() override { form.reset(); }
-
   HWND Tile(const std::wstring& caption) { return ChildOfClass(form->Handle(), L"Button", caption); }
   HWND StatusBar() { return form->StatusBar1->Handle(); }
-  std::vector<HWND> ShownTiles() {
-    std::vector<HWND> shown;
-    for (HWND b : ChildrenOfClass(form->Handle(), L"Button"))
-      if (IsWindowVisible(b)) shown.push_back(b);
-    return shown;
-  }
   void ClickMenu(const wchar_t* item) { form->Find<TMenuItem>(item).Click(); }
   HWND TileInSlot(int n) { return form->TileButton(n).Handle(); }
   int GapSlot() {
@@ -42,8 +29,6 @@ class MainFormTest : public testing::Test {
     form->SetConfiguration({2, 2, 10});
     form->BuildBoard();
   }
-
-  std::unique_ptr<TForm1> form;
 };
 
 TEST_F(MainFormTest, StartsAsTheSolvedFiveByFiveBoard) {

@@ -18,7 +18,8 @@
 #include "BoxAnswerer.h"
 #include "DebugOutputViewer.h"
 #include "Forms.h"
-#include "MainForm.h"
+#include "ChildProgram.h"
+#include "MainFormFixture.h"
 #include "Shortage.h"
 #include "StdCtrls.h"
 #include "Texts.h"
@@ -99,21 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Memory that runs out at any allocation of a command: the player is told,
 // and the window shows the board the model holds, tile by tile and count.
-class CommandsOutOfMemory : public testing::Test {
+class CommandsOutOfMemory : public TMainFormTest {
  protected:
-  void SetUp() override {
-    form = TForm::New<TForm1>(nullptr);
-    form->Show();
-    Pump(50);
-  }
-  void TearDown() override { form.reset(); }
-
   void ExpectTheWindowShowsTheBoard(const char* command, long n) {
     const TBoard& board = form->Board();
-    std::vector<HWND> shown;
-    for (HWND button : ChildrenOfClass(form->Handle(), L"Button"))
-      if (IsWindowVisible(button)) shown.push_back(button);
-    ASSERT_EQ(shown.size(), static_cast<std::size_t>(std::max(0, board.SlotCount() - 1))) << command << " #" << n;
+    ASSERT_EQ(ShownTiles().size(), static_cast<std::size_t>(std::max(0, board.SlotCount() - 1)))
+        << command << " #" << n;
     for (std::int32_t slot = 1; slot <= board.SlotCount(); ++slot) {
       const HWND button = form->TileButton(slot).Handle();
       const std::int32_t tile = board.Slot(slot).Tile;
@@ -139,8 +131,6 @@ class CommandsOutOfMemory : public testing::Test {
     const std::int32_t beside = gap > board.Cols() ? gap - board.Cols() : gap + board.Cols();
     SendMessageW(form->TileButton(beside).Handle(), BM_CLICK, 0, 0);
   }
-
-  std::unique_ptr<TForm1> form;
 };
 
 TEST_F(CommandsOutOfMemory, LeaveTheWindowShowingTheBoard) {
@@ -195,13 +185,12 @@ HWND BoxOfProcess(DWORD process) {
 }
 
 TEST(FatalErrors, AnErrorThatEscapesEverythingEndsTheProgramWithAFrenchBoxAndItsExitCode) {
-  wchar_t self[MAX_PATH];
-  ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
-  std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + Widen(kEscapeEverything);
+  const std::wstring self = ProgramPath();
+  std::wstring commandLine = L"\"" + self + L"\" " + Widen(kEscapeEverything);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION child{};
-  ASSERT_TRUE(CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
+  ASSERT_TRUE(CreateProcessW(self.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child));
   CloseHandle(child.hThread);
 
   HWND box = nullptr;
