@@ -47,6 +47,11 @@ int WaitNotShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
   return 0;
 }
 
+unsigned long XWindowOf(HWND window) {
+  const HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  return root ? static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetPropW(root, L"__wine_x11_whole_window"))) : 0;
+}
+
 std::vector<HWND> SpinFields(HWND window) {
   std::vector<HWND> fields;
   for (HWND child : Descendants(window))

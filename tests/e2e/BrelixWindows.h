@@ -28,6 +28,12 @@ HWND WaitShown(const wchar_t* cls, const wchar_t* title, DWORD ms);
 // 0 once no such window is shown (closed or hidden) within `ms`, else 1.
 int WaitNotShown(const wchar_t* cls, const wchar_t* title, DWORD ms);
 
+// The X window that Wine's X driver made for a window's top-level window, 0
+// when it has none. Under Wine's virtual desktop a key reaches the thread of
+// the X window that took it, and one that lands on the desktop window is
+// dropped: keys are meant for a window once its X window holds the X focus.
+unsigned long XWindowOf(HWND window);
+
 // The spin fields of a window, from the top: edits that hold an arrow pair.
 std::vector<HWND> SpinFields(HWND window);
 HWND ArrowPair(HWND field);

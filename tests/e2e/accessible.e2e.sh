@@ -42,7 +42,7 @@ for button in Configurer Fermer; do
   check "button « $button »" yes "$(has_line "[0-9]+\|$BUTTON_ROLE\|&?$button\|[a-z,]*\|Button" "$tree")"
 done
 check "the group is named" yes "$(has_line "[0-9]+\|(grouping|client)\|Grille : \|[a-z,]*\|Button" "$tree")"
-drive activate "$DIALOG"
+give_keys "$DIALOG"
 xdotool key alt+f
 check "dialog closes" 0 "$(drive gone "$DIALOG" 5000; echo $?)"
 

@@ -13,7 +13,8 @@
 //   driver wait-class CLASS MS         -> "x y width height", then the title, of a
 //                                         visible top-level window of that class
 //   driver gone-class CLASS MS         -> exit 0 once no window of that class is shown
-//   driver activate TITLE              -> brings the window to the front, for keyboard input
+//   driver activate TITLE              -> brings the window to the front, for keyboard input:
+//                                         its X window, for the X focus (see XWindowOf)
 //   driver control TITLE TEXT          -> "x y" screen centre of a shown control with that text
 //   driver focus TITLE                 -> the control holding the keyboard focus in that
 //                                         window's thread: "field N" (spin fields counted
@@ -466,7 +467,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"activate") {
     HWND hwnd = FindTop(title);
-    return hwnd && SetForegroundWindow(hwnd) ? 0 : 1;
+    if (!hwnd || !SetForegroundWindow(hwnd) || !XWindowOf(hwnd)) return 1;
+    std::printf("%lu\n", XWindowOf(hwnd));
+    return 0;
   }
   if (command == L"gone-class" && argc == 4) return WaitNotShown(argv[2], nullptr, static_cast<DWORD>(_wtoi(argv[3])));
   if (command == L"control" && argc == 4) {

@@ -20,7 +20,7 @@ screenshot help-viewer
 check "the game is still running" "yes" "$(kill -0 "$BRELIX_PID" 2>/dev/null && echo yes || echo no)"
 
 # Fichier > Quitter, with the game's window brought back to the front.
-drive activate "$TITLE"
+give_keys "$TITLE"
 quit_from_menu
 check "help window closed" "0" "$(drive gone-class "$HELP_CLASS" 10000; echo $?)"
 check_clean_exit

@@ -17,13 +17,15 @@ start_brelix() {
   BRELIX_PID=$!
 }
 
-# Keys reach Wine only once the X server has given one of its windows the
-# input focus, which may come a moment after a new program's window shows
-# (until then the focus can still be "pointer root", left by the last one).
-wait_x_focus() {
-  local focus
+# Brings window TITLE to the front and gives its X window the X keyboard
+# focus. Under Wine's virtual desktop a key reaches the thread of the X
+# window that took it, and one that lands on the desktop window (where the
+# focus reverts when a focused window closes) is dropped, whatever is in
+# front. A window just shown may not take the focus yet: asked again.
+give_keys() {  # give_keys TITLE
+  local xid
   for _ in $(seq 50); do
-    focus=$(xdotool getwindowfocus 2>/dev/null) && [ "${focus:-0}" -gt 1 ] && return 0
+    xid=$(drive activate "$1") && [ -n "$xid" ] && xdotool windowfocus --sync "$xid" 2>/dev/null && return 0
     sleep 0.1
   done
   return 1
@@ -39,25 +41,16 @@ wait_main_window() {
   rm -f "$EXIT_TIME"
   drive exit-time "$TITLE" 110000 >"$EXIT_TIME" &
   EXIT_WATCH=$!
-  drive activate "$TITLE"
-  check "keyboard focus reaches Wine" "0" "$(wait_x_focus; echo $?)"
+  check "the keyboard reaches the program" "0" "$(give_keys "$TITLE"; echo $?)"
 }
 
-# A menu command through the menu's own keyboard interface: Alt+MENU opens
-# the drop-down (a shown window of class #32768), ITEM picks from it.
-# Just after start-up Wine now and then drops the very first key press before
-# its window has the X focus for good: a menu that did not open is asked
-# for once more.
+# A menu command of the main window through the menu's own keyboard
+# interface: Alt+MENU opens the drop-down (a shown window of class #32768),
+# ITEM picks from it.
 menu_command() {  # menu_command MENU_LETTER ITEM_LETTER
-  local opened
+  give_keys "$TITLE"
   xdotool key "alt+$1"
-  opened=$(drive wait-class "#32768" 2000 >/dev/null; echo $?)
-  if [ "$opened" != 0 ]; then
-    xdotool key Escape
-    xdotool key "alt+$1"
-    opened=$(drive wait-class "#32768" 3000 >/dev/null; echo $?)
-  fi
-  check "menu $1 opens" "0" "$opened"
+  check "menu $1 opens" "0" "$(drive wait-class "#32768" 3000 >/dev/null; echo $?)"
   xdotool key "$2"
 }
 

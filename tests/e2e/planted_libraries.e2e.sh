@@ -24,7 +24,7 @@ wait_main_window
 menu_command a r
 { read -r _; read -r help_title; } < <(drive wait-class "HH Parent" 15000)
 check "help opens with the system's engine" "Aide de Brelix" "${help_title:-}"
-drive activate "$TITLE"
+give_keys "$TITLE"
 quit_from_menu
 check_clean_exit
 

@@ -25,7 +25,7 @@ try_folder() {
   menu_command a r
   if [ "${4:-}" = no-help-file ]; then
     sleep 1
-    drive activate "$TITLE"
+    give_keys "$TITLE"
     click_tile 24
     check "$name: play goes on after the help command" "Joués : 2" "$(wait_status "Joués : 2")"
   else
@@ -33,7 +33,7 @@ try_folder() {
     check "$name: help opens" "Aide de Brelix" "${help_title:-}"
   fi
   screenshot "folder-$name"
-  drive activate "$TITLE"
+  give_keys "$TITLE"
   drive close "$TITLE"
   check_clean_exit
   read_report "$report"

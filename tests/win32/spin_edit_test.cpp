@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -71,6 +72,12 @@ class SpinEditTest : public testing::Test {
       Pump(30);
     }
     Pump(20);
+  }
+  // Lets the button go and waits until the arrows have handled it: they
+  // hold the mouse until then.
+  static void Release() {
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    PumpUntil([] { return GetCapture() == nullptr; }, 5000);
   }
 
   // Whether the screen shows the field's arrow pair as the pair paints it:
@@ -219,15 +226,27 @@ TEST_F(SpinEditTest, GeometryOfTheFieldAndItsArrows) {
 
 TEST_F(SpinEditTest, HoldingAnArrowRepeatsThenStepsOnceMoreOnRelease) {
   std::vector<std::int32_t> seen;
-  field->OnChange = [&](TComponent*) { seen.push_back(field->Value()); };
+  std::vector<DWORD> when;
+  field->OnChange = [&](TComponent*) {
+    seen.push_back(field->Value());
+    when.push_back(GetTickCount());
+  };
+  const DWORD beforePress = GetTickCount();
   Press(ArrowCentre(*field, true));
-  Pump(1000);
+  // First repeat 400 ms after the press, then every 100 ms. A loaded machine
+  // makes a timer late, never early: repeat N comes no sooner than
+  // 400 + 100 N ms after the press whatever the load, and the usual gap
+  // between two keeps to the period.
+  ASSERT_TRUE(PumpUntil([&] { return seen.size() >= 6; }, 10000)) << seen.size() << " repeats";
   const std::size_t held = seen.size();
-  MouseButton(MOUSEEVENTF_LEFTUP);
-  Pump(150);
-  // First repeat at 400 ms, then every 100 ms: about seven while held.
-  EXPECT_GE(held, 6u);
-  EXPECT_LE(held, 8u);
+  Release();
+  std::vector<DWORD> gaps;
+  for (std::size_t i = 0; i < held; ++i) {
+    EXPECT_GE(when[i] - beforePress, 390u + 100u * i) << "repeat " << i;
+    if (i) gaps.push_back(when[i] - when[i - 1]);
+  }
+  std::nth_element(gaps.begin(), gaps.begin() + gaps.size() / 2, gaps.end());
+  EXPECT_LE(gaps[gaps.size() / 2], 200u) << "the usual gap between repeats";
   EXPECT_EQ(seen.size(), held + 1);
   EXPECT_EQ(field->Value(), static_cast<std::int32_t>(held + 1));
   EXPECT_FALSE(field->Arrows().UpArrow().AutoRepeatTimer()->Enabled());
@@ -237,8 +256,7 @@ TEST_F(SpinEditTest, HoldingAnArrowRepeatsThenStepsOnceMoreOnRelease) {
   Press(ArrowCentre(*field, false));
   Pump(100);
   EXPECT_TRUE(seen.empty());
-  MouseButton(MOUSEEVENTF_LEFTUP);
-  Pump(50);
+  Release();
   EXPECT_EQ(seen.size(), 1u);
 
   // Released off the arrow: no step.
@@ -249,8 +267,7 @@ TEST_F(SpinEditTest, HoldingAnArrowRepeatsThenStepsOnceMoreOnRelease) {
   GetWindowRect(other->Handle(), &away);
   SetCursorPos(away.left + 5, away.top + 5);
   Pump(300);
-  MouseButton(MOUSEEVENTF_LEFTUP);
-  Pump(50);
+  Release();
   EXPECT_TRUE(seen.empty());
 }
 
@@ -262,8 +279,7 @@ TEST_F(SpinEditTest, PressingAnArrowFocusesTheFieldAndTheOldFieldClamps) {
   Type(*other, L"20");
   field->SetValue(5);
   Press(ArrowCentre(*field, true));
-  MouseButton(MOUSEEVENTF_LEFTUP);
-  Pump(100);
+  Release();
   EXPECT_TRUE(field->Focused());
   EXPECT_EQ(other->Text(), L"10");
   EXPECT_EQ(field->Text(), L"6");
@@ -292,8 +308,7 @@ TEST_F(SpinEditTest, ReadOnlyAndDisabledEditorRefuseWithBeeps) {
   Pump(650);
   EXPECT_EQ(field->Arrows().UpArrow().State(), TButtonState::Down);
   EXPECT_EQ(field->Arrows().CaptureControl(), &field->Arrows().UpArrow());
-  MouseButton(MOUSEEVENTF_LEFTUP);
-  Pump(50);
+  Release();
   EXPECT_GE(beeps.Beeps, 2 + 3);
   EXPECT_EQ(field->Text(), L"5");
 
@@ -333,8 +348,7 @@ TEST_F(SpinEditTest, AnErrorInARepeatedClickStopsTheTimerAndReachesTheHandler) {
   field->OnChange = [](TComponent*) { throw std::runtime_error("Valeur refusée"); };
   Press(ArrowCentre(*field, true));
   Pump(700);
-  MouseButton(MOUSEEVENTF_LEFTUP);
-  Pump(50);
+  Release();
   ASSERT_GE(boxes.Count(), 1u);
   EXPECT_EQ(boxes.Boxes()[0].Text, LoadText(IDS_ERROR_UNEXPECTED));
   EXPECT_EQ(boxes.Boxes()[0].Icon, LoadIconW(nullptr, IDI_ERROR));

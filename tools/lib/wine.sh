@@ -55,11 +55,14 @@ wine_env() {
   export WINESERVER=/usr/lib/wine/wineserver
 }
 
-# wine_prefix ARCH: creates the prefix once (fonts, virtual desktop); false
-# when Wine cannot make it.
+# wine_prefix ARCH: creates the prefix once (fonts, virtual desktop, no
+# debugger on a crash); false when Wine cannot make it.
 wine_prefix() {
   wine_env "$1" || return 1
-  [ -f "$WINEPREFIX/.brelix-ready" ] && return 0
+  # The mark names what the prefix holds: a prefix made before a change of
+  # its settings is made anew.
+  local ready="$WINEPREFIX/.brelix-ready-2"
+  [ -f "$ready" ] && return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   "$WINE" wineboot -i >/dev/null 2>&1 || true
@@ -71,8 +74,14 @@ wine_prefix() {
   # A virtual desktop: frames are drawn and windows open fast.
   "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
+  # A program that crashes ends at once, with the exception's code, instead of
+  # waiting in Wine's debugger dialog until the lane's time-out: an empty
+  # debugger command cannot start, and Windows then ends the process.
+  local key='Microsoft\Windows NT\CurrentVersion\AeDebug'
+  "$WINE" reg add "HKLM\Software\\$key" /v Debugger /d '' /f >/dev/null 2>&1
+  [ "$WINEARCH" = win32 ] || "$WINE" reg add "HKLM\Software\Wow6432Node\\$key" /v Debugger /d '' /f >/dev/null 2>&1
   "$WINESERVER" -w
-  touch "$WINEPREFIX/.brelix-ready"
+  touch "$ready"
 }
 
 # wine_runs ARCH: whether the Wine of ARCH makes its prefix and runs a

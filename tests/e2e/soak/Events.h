@@ -34,6 +34,7 @@ enum class TKind : std::uint8_t {
   // About box and message box
   AboutEnd,  // a: 0 Enter, 1 Space, 2 click OK, 3 close box, 4 Alt+F4
   BoxEnd,    // a: 0 Enter, 1 Space, 2 click OK, 3 Escape
+  Last = BoxEnd,
 };
 
 struct TEvent {

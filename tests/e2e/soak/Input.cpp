@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "WindowReader.h"
+#include "BrelixWindows.h"
 
 namespace soak {
 
@@ -14,8 +14,9 @@ namespace {
 
 int lost = 0;
 
-// One input made by x_input.py (see there); true once the X server took it.
-bool Request(const std::string& request) {
+// One input made by x_input.py (see there); true once the X server took it,
+// with what it said back in `said`.
+bool Request(const std::string& request, std::string* said = nullptr) {
   const std::string line = "@x " + request + "\n";
   std::fwrite(line.data(), 1, line.size(), stdout);
   std::fflush(stdout);
@@ -24,7 +25,14 @@ bool Request(const std::string& request) {
     std::fprintf(stderr, "soak: no answer from x_input.py (the soak runs under it, see tools/soak)\n");
     std::exit(3);
   }
-  if (std::strncmp(answer, "ok", 2) == 0) return true;
+  if (std::strncmp(answer, "ok", 2) == 0) {
+    if (said) {
+      std::string rest(answer + 2);  // " WHAT" and the line's end
+      rest.erase(rest.find_last_not_of("\r\n") + 1);
+      *said = rest.empty() ? rest : rest.substr(1);
+    }
+    return true;
+  }
   std::printf("  (x_input.py: %s)\n", answer);
   return false;
 }
@@ -120,7 +128,15 @@ std::string KeyName(WORD vk) {
 
 bool InputReady() { return Request("hello"); }
 
-bool FocusWine() { return Request("focus"); }
+bool GiveKeys(HWND window) {
+  const unsigned long xid = e2e::XWindowOf(window);
+  return xid && Request("focus " + std::to_string(xid));
+}
+
+std::string XFocus() {
+  std::string said;
+  return Request("which-focus", &said) ? said : "unknown";
+}
 
 void Screenshot(const std::string& name) { Request("shot " + name); }
 

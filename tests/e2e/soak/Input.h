@@ -26,9 +26,12 @@ bool SetClipboardText(const std::wstring& text);
 int LostInputs();
 // Counts and tells an input that reached Wine but not the program.
 void CountLostInput(const char* what);
-// Gives Wine the X keyboard focus: keys reach no window while the X focus
-// is still where a program that ended left it.
-bool FocusWine();
+// Gives the X keyboard focus to the X window of `window` (see XWindowOf),
+// so that keys reach its thread. False when it has no X window (yet) or X
+// refused.
+bool GiveKeys(HWND window);
+// Which X window holds the keyboard focus, for a failure's report.
+std::string XFocus();
 // A picture of the screen as it is, NAME.png (see x_input.py).
 void Screenshot(const std::string& name);
 // Whether the X side answers; false when the soak runs without x_input.py.

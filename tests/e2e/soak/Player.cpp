@@ -233,10 +233,7 @@ POINT TPlayer::MenuBarPoint(int bar) {
     for (int i = 0; i < 3; ++i) {
       bool open = false;
       for (int attempt = 0; attempt < 3 && !open; ++attempt) {
-        if (attempt) {
-          Press(VK_ESCAPE);
-          FocusWine();
-        }
+        if (attempt) Press(VK_ESCAPE);
         FProgram.Activate(main);
         Press("FOA"[i], true);
         open = WaitFor([&] { return FProgram.Shown(kMenuClass, nullptr) != nullptr; }, 2000);
@@ -291,7 +288,6 @@ bool TPlayer::OpenMenu(int bar, bool mouse) {
       return true;
     Press(VK_ESCAPE);
     Press(VK_ESCAPE);
-    FocusWine();
   }
   return false;
 }

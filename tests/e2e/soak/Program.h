@@ -15,8 +15,9 @@ class TProgram {
   TProgram(const TProgram&) = delete;
   TProgram& operator=(const TProgram&) = delete;
 
-  // Starts the program and waits for its main window and for it to take
-  // keys; what failed, if either never came.
+  // Starts the program and waits for its main window, for it to be idle and
+  // to take keys; what failed, with what a person needs to tell a hung
+  // program from a slow one or from keys that went elsewhere.
   std::string Start();
   // Ends the program if it still runs.
   void Stop();
@@ -36,24 +37,30 @@ class TProgram {
   // Round trips of a null message through the program's message loop: input
   // already in its queue (see Input.h) has been taken and handled after the
   // second, unless posted messages came first (checks poll on). False when
-  // the program does not answer one within 2 s.
-  bool Settle(int roundTrips = 2) const;
+  // the program does not answer one within `ms`.
+  bool Settle(int roundTrips = 2, DWORD ms = 2000) const;
   // The program's focused window and mouse capture.
   HWND Focus() const;
   HWND Capture() const;
   // Whether the program tracks a menu (its loop holds the mouse then).
   bool InMenu() const;
-  // Brings a window of the program to the front for keyboard input.
+  // Brings a window of the program to the front and gives it the X
+  // keyboard focus, for keyboard input.
   bool Activate(HWND hwnd) const;
 
  private:
-  bool TakesKeys();
+  // How long a start may take until the main window shows.
+  static constexpr DWORD kStartBound = 60000;
+  std::string TakesKeys();
+  // The failure, then the state of the program, its windows and the focus.
+  std::string StartReport(const std::string& failure) const;
 
   std::wstring FExe, FTitle;
   HANDLE FProcess = nullptr;
   DWORD FPid = 0;
   DWORD FThread = 0;
   HWND FMain = nullptr;
+  DWORD FStartMs = 0;  // from its start until idle with its window shown
 };
 
 }  // namespace soak

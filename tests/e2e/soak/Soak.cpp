@@ -50,6 +50,12 @@ std::string KindOf(const std::string& failure) {
   return kind;
 }
 
+// Where a failure showed: at an event of the list, or at the first start.
+std::string Where(const std::vector<TEvent>& events, std::size_t at) {
+  if (at >= events.size()) return "the first start";
+  return "event " + std::to_string(at + 1) + " (" + events[at].Describe() + ")";
+}
+
 void PrintList(const std::vector<TEvent>& events) {
   for (const TEvent& e : events)
     std::printf("  %d %u %u %u   # %s\n", static_cast<int>(e.Kind), e.A, e.B, e.C, e.Describe().c_str());
@@ -61,8 +67,9 @@ class TRunner {
   int Congratulations() const { return FPlayer.Congratulations(); }
 
   // Plays the list from a fresh start; the failure, with the index of the
-  // event that showed it.
+  // event that showed it (the list's size when its first start failed).
   std::string Run(const std::vector<TEvent>& events, std::size_t& at) {
+    at = events.size();
     if (std::string failure = FPlayer.Restart(); !failure.empty()) return failure;
     for (at = 0; at < events.size(); ++at)
       if (std::string failure = FPlayer.Play(events[at]); !failure.empty()) return failure;
@@ -138,8 +145,12 @@ std::vector<TEvent> ReadList(const wchar_t* path, bool& expectCongratulated) {
     if (line.rfind("expect congratulated", 0) == 0) expectCongratulated = true;
     int kind = 0;
     unsigned a = 0, b = 0, c = 0;
-    if (std::sscanf(line.c_str(), " %d %u %u %u", &kind, &a, &b, &c) == 4)
-      events.push_back({static_cast<TKind>(kind), a, b, c});
+    if (std::sscanf(line.c_str(), " %d %u %u %u", &kind, &a, &b, &c) != 4) continue;
+    if (kind < 0 || kind > static_cast<int>(TKind::Last)) {
+      std::printf("not an event, left out: %s\n", line.c_str());
+      continue;
+    }
+    events.push_back({static_cast<TKind>(kind), a, b, c});
   }
   return events;
 }
@@ -175,7 +186,7 @@ int wmain(int argc, wchar_t** argv) {
       std::printf("%zu events replayed, no failure, %d games congratulated\n", events.size(), runner.Congratulations());
       return 0;
     }
-    std::printf("FAILED at event %zu (%s): %s\n", at + 1, events[at].Describe().c_str(), failure.c_str());
+    std::printf("FAILED at %s: %s\n", Where(events, at).c_str(), failure.c_str());
     return 1;
   }
 
@@ -199,10 +210,13 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   Screenshot("soak-failure");
-  std::printf("FAILED at event %zu (%s), seed %u: %s\n", played.size(), played.back().Describe().c_str(), seed,
-              failure.c_str());
+  std::printf("FAILED at %s, seed %u: %s\n", Where(played, played.size() - 1).c_str(), seed, failure.c_str());
   std::printf("%zu events in %.0f s before the failure, %d lost inputs made again\n", played.size(),
               seconds, LostInputs());
+  if (played.empty()) {
+    program.Stop();
+    return 1;
+  }
   const std::string kind = KindOf(failure);
   std::printf("shrinking (at most %.0f minutes)...\n", shrinkMinutes);
   if (!runner.Fails(played, kind)) {

@@ -12,12 +12,13 @@ The soak asks on its standard output with one line per input:
     @x keydown|keyup K   key K (an X key name: Return, Alt_L, a...)
     @x type TEXT         the text typed (xdotool: it maps characters the
                          keyboard lacks to a spare key)
-    @x focus             the X keyboard focus on Wine's desktop window, where
-                         a program that ended may have left it on none
+    @x focus XID         the X keyboard focus on X window XID: the window of
+                         the Windows window that is to take the keys
+    @x which-focus       answers "ok XID NAME" of the window holding the X focus
     @x shot NAME         a screenshot, NAME.png in $BRELIX_SOAK_SHOTS (or here)
     @x hello             nothing: whether the helper is there
-The answer on its standard input is "ok" once the X server has taken the
-input (a round trip after it), or "failed WHY". Every other line of its
+The answer on its standard input is "ok" (and what was asked for) once the
+X server has taken the input (a round trip after it), or "failed WHY". Every other line of its
 output is passed on, without the carriage returns of Windows' text mode.
 """
 
@@ -25,7 +26,7 @@ import os
 import subprocess
 import sys
 
-from Xlib import X, XK, display
+from Xlib import X, XK, display, error
 from Xlib.ext import xtest
 
 REQUEST = "@x "
@@ -41,25 +42,38 @@ class Input:
             raise ValueError("no key " + name)
         return code
 
-    def focus_wine(self):
-        root = self.display.screen().root
-        for window in root.query_tree().children:
-            name = window.get_wm_name()
-            if isinstance(name, bytes):
-                name = name.decode("utf-8", "replace")
-            if name and "Wine desktop" in name:
-                window.set_input_focus(X.RevertToParent, X.CurrentTime)
-                self.display.sync()
-                return
-        raise ValueError("no Wine desktop window")
+    def focus(self, xid):
+        # Under Wine's virtual desktop the X server hands a key to the focus
+        # window, or to the program window under the pointer; Wine then queues
+        # it to the thread of the window that took it. Keys that land on the
+        # desktop window itself go to the desktop's thread, which has no focus,
+        # and are dropped after Wine's key state has seen them. So the focus
+        # goes to the window meant, never to the desktop.
+        refused = error.CatchError()
+        self.display.create_resource_object("window", xid).set_input_focus(
+            X.RevertToParent, X.CurrentTime, onerror=refused)
+        self.display.sync()
+        if refused.get_error():  # gone, or not mapped yet
+            raise ValueError("X window %d refused the focus: %s" % (xid, refused.get_error()))
+
+    def which_focus(self):
+        window = self.display.get_input_focus().focus
+        if isinstance(window, int):
+            return "%d (%s)" % (window, {0: "none", 1: "pointer root"}.get(window, "?"))
+        name = window.get_wm_name()
+        if isinstance(name, bytes):
+            name = name.decode("utf-8", "replace")
+        return "%d '%s'" % (window.id, name or "")
 
     def perform(self, words):
         verb = words[0]
         if verb == "hello":
             return
         if verb == "focus":
-            self.focus_wine()
+            self.focus(int(words[1]))
             return
+        if verb == "which-focus":
+            return self.which_focus()
         if verb == "shot":
             path = os.path.join(os.environ.get("BRELIX_SOAK_SHOTS", "."), words[1] + ".png")
             subprocess.run(["import", "-window", "root", path], stdin=subprocess.DEVNULL, timeout=20, check=True)
@@ -99,8 +113,8 @@ def main():
             out.flush()
             continue
         try:
-            x.perform(line[len(REQUEST):].split(" "))
-            answer = b"ok\n"
+            said = x.perform(line[len(REQUEST):].split(" "))
+            answer = ("ok %s\n" % said if said else "ok\n").encode("utf-8", "replace")
         except Exception as error:  # told to the soak, which reports it
             answer = ("failed %s\n" % error).encode("utf-8", "replace")
         try:
