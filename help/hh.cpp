@@ -152,17 +152,22 @@ THtmlHelpA HtmlHelp() { return theEngine.HtmlHelp; }
 
 std::string HelpFilePath() {
   std::wstring path = ExecutablePath();
-  path.erase(path.find_last_of(L'\\') + 1);  // keeps the backslash; all of it if none
+  const std::size_t name = path.find_last_of(L'\\') + 1;  // 0 when there is no folder
+  path.erase(name);
   path += kHelpFileName;
   bool exact = false;
   std::string ansi = ToAnsi(path, &exact);
   if (EngineCanOpen(ansi, exact)) return ansi;
-  // A folder named outside the ANSI code page, or too deep: the file's short
-  // name is made of ANSI characters and much shorter.
+  // A folder named outside the ANSI code page, or too deep: its short name
+  // is made of ANSI characters and much shorter. The folder's, not the
+  // file's: a missing file has none, and the engine then says it is missing.
+  path.erase(name);
   std::wstring shortPath(MAX_PATH, L'\0');
   const DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return {};
   shortPath.resize(length);
+  if (shortPath.back() != L'\\') shortPath += L'\\';
+  shortPath += kHelpFileName;
   ansi = ToAnsi(shortPath, &exact);
   return EngineCanOpen(ansi, exact) ? ansi : std::string();
 }

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Brelix in awkward program folders: one that cannot be written, one whose
 # path is longer than MAX_PATH, one named in Greek and Japanese (outside the
-# ANSI code page), one without Brelix.chm. In each the game starts in debug
-# mode, plays, its help command shows the help (without the file, it is the
-# engine's to say so; the game plays on), the report goes where it can be
-# written, and the program ends at once when its
+# ANSI code page), one without Brelix.chm, and the long one without it. In
+# each the game starts in debug mode, plays, its help command shows the help
+# (without the file, it is the engine's to say so; the game plays on), the
+# report goes where it can be written, and the program ends at once when its
 # window closes.
 source "$(dirname "$0")/debug_report_lib.sh"
 
@@ -24,7 +24,10 @@ try_folder() {
   check "$name: a tile click counts" "Joués : 1" "$(wait_status "Joués : 1")"
   menu_command a r
   if [ "${4:-}" = no-help-file ]; then
-    sleep 1
+    # The engine's to say the file is missing, never the program's box for a
+    # folder it could not hand over.
+    read_msgbox 1500
+    check "$name: no box of the program's own" "" "$(msgbox_value caption | grep -Fx "$TITLE")"
     give_keys "$TITLE"
     click_tile 24
     check "$name: play goes on after the help command" "Joués : 2" "$(wait_status "Joués : 2")"
@@ -55,6 +58,8 @@ for i in $(seq 1 12); do deep="$deep/dossier-assez-long-numero-$i"; done
 mkdir -p "$deep"
 cp "$EXE" "$(dirname "$EXE")/Brelix.chm" "$deep/"
 try_folder long "$deep/Brelix.exe" "$temp_report"
+rm "$deep/Brelix.chm"
+try_folder long-no-chm "$deep/Brelix.exe" "$temp_report" no-help-file
 
 foreign="$(dirname "$(copy_brelix)")/Παζλ-パズル"
 mkdir -p "$foreign"
