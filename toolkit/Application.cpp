@@ -58,9 +58,12 @@ bool TApplication::IsNavigationMessage(MSG& msg) {
   if (!control || !control->IsForm()) return false;
   // Enter clicks the focused push button, as in any dialog box. The dialog
   // navigation clicks only a button styled as the default one, and our forms
-  // have no default button: Tab leaves that style to chance.
+  // have no default button: Tab leaves that style to chance. A held key
+  // clicks once, as Space does: its repeats (bit 30, the key was already
+  // down) are taken and dropped.
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && msg.hwnd == GetFocus() && IsPushButton(msg.hwnd)) {
-    SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(msg.hwnd), BN_CLICKED), reinterpret_cast<LPARAM>(msg.hwnd));
+    if (!(msg.lParam & (1L << 30)))
+      SendMessageW(root, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(msg.hwnd), BN_CLICKED), reinterpret_cast<LPARAM>(msg.hwnd));
     return true;
   }
   return IsDialogMessageW(root, &msg) != FALSE;

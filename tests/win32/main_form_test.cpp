@@ -241,4 +241,21 @@ TEST_F(MainFormTest, SpaceSlidesTheFocusedTileAndTheFocusGoesWithIt) {
   }
 }
 
+// A key held down slides the focused tile once, Enter as Space: the repeats
+// of a held key click nothing.
+TEST_F(MainFormTest, AHeldKeySlidesTheFocusedTileOnce) {
+  SetForegroundWindow(form->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }));
+  SetFocus(TileInSlot(24));
+  int moves = 0;
+  for (const BYTE key : {VK_RETURN, VK_SPACE}) {
+    for (int press = 0; press < 4; ++press) keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    // Handled once no key is left in the thread's queue.
+    ASSERT_TRUE(PumpUntil([] { return HIWORD(GetQueueStatus(QS_KEY)) == 0; }));
+    Pump(20);
+    EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : " + std::to_wstring(++moves)) << "held key " << int{key};
+  }
+}
+
 }  // namespace
