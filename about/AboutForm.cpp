@@ -97,10 +97,7 @@ void TFAbout::ShowPictures() {
   FImage->SetIcon(ApplicationIcon(Dpi()));
 }
 
-// Until its creation handler has run, the form has no pictures to redraw.
-void TFAbout::DpiChanged() {
-  if (Image1) ShowPictures();
-}
+void TFAbout::DpiApplied() { ShowPictures(); }
 
 void TFAbout::FormCreate() {
   ShowPictures();

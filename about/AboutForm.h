@@ -30,7 +30,7 @@ class TFAbout : public TForm {
  protected:
   void AfterConstruction() override;
   TComponent* CreateComponent(const std::string& className) override;
-  void DpiChanged() override;
+  void DpiApplied() override;
 
  private:
   // The banner and the icon, made for the screen's density.

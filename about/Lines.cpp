@@ -31,7 +31,7 @@ void TLine::PrepareToPaint() {
   // which asks for another paint.
   const TLinePaint plan = PlanLinePaint(FLine, FPoints, {Width(), Height()}, ScaleDpi(FPen.Width(), Dpi()));
   FPoints = plan.Points;
-  if (plan.Size != TLineSize{Width(), Height()}) SetBounds(Left(), Top(), plan.Size.Width, plan.Size.Height);
+  if (plan.Size != TLineSize{Width(), Height()}) Place(Left(), Top(), plan.Size.Width, plan.Size.Height);
 }
 
 void TLine::Paint(HDC dc) const {

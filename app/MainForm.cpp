@@ -200,12 +200,6 @@ void TForm1::PlaceTile(std::int32_t n) {
                                                                   bounds.Height);
 }
 
-// The window has its new size by now: the tiles are laid out on the board
-// area anew, as a board built at this density would be.
-void TForm1::DpiChanged() {
-  for (std::int32_t n = 1; n <= static_cast<std::int32_t>(FTileButtons.size()); ++n) PlaceTile(n);
-}
-
 void TForm1::FreeBoard() {
   for (const TTile& tile : FTileButtons) FreeComponent(tile.Button);
   std::vector<TTile>().swap(FTileButtons);

@@ -51,7 +51,6 @@ class TForm1 : public TForm {
  protected:
   void AfterConstruction() override;
   TComponent* CreateComponent(const std::string& className) override;
-  void DpiChanged() override;
 
  private:
   // A tile button and the tile number its caption was last given.

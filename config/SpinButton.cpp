@@ -147,25 +147,25 @@ void TSpinButton::Notification(TComponent* component) {
 int TSpinButton::LayoutArrows(int width, int height) {
   const TArrowLayout layout = LayoutSpinArrows(width, height, Dpi());
   if (!FUpArrow || !FDownArrow || FLoading) return layout.PairWidth;
-  FUpArrow->SetBounds(layout.Up.Left, layout.Up.Top, layout.Up.Width, layout.Up.Height);
-  FDownArrow->SetBounds(layout.Down.Left, layout.Down.Top, layout.Down.Width, layout.Down.Height);
+  FUpArrow->Place(layout.Up.Left, layout.Up.Top, layout.Up.Width, layout.Up.Height);
+  FDownArrow->Place(layout.Down.Left, layout.Down.Top, layout.Down.Width, layout.Down.Height);
   return layout.PairWidth;
 }
 
-void TSpinButton::SetBounds(int left, int top, int width, int height) {
+void TSpinButton::Place(int left, int top, int width, int height) {
   width = LayoutArrows(width, height);
-  TWinControl::SetBounds(left, top, width, height);
+  TWinControl::Place(left, top, width, height);
 }
 
 void TSpinButton::Resized() {
   const int width = LayoutArrows(Width(), Height());
-  if (width != Width()) SetBounds(Left(), Top(), width, Height());
+  if (width != Width()) Place(Left(), Top(), width, Height());
 }
 
 void TSpinButton::Loaded() { LayoutArrows(Width(), Height()); }
 
-void TSpinButton::ChangeScale(int newDpi, int oldDpi) {
-  TWinControl::ChangeScale(newDpi, oldDpi);
+void TSpinButton::ApplyDpi(int dpi) {
+  TWinControl::ApplyDpi(dpi);
   LayoutArrows(Width(), Height());
   if (FBuiltInUp) SetUpGlyph(nullptr);
   if (FBuiltInDown) SetDownGlyph(nullptr);

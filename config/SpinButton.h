@@ -52,9 +52,9 @@ class TSpinButton : public TWinControl {
   int DownNumGlyphs() const { return FDownArrow->NumGlyphs(); }
   void SetDownNumGlyphs(int count) { FDownArrow->SetNumGlyphs(count); }
 
-  void SetBounds(int left, int top, int width, int height) override;
+  void Place(int left, int top, int width, int height) override;
   void Loaded() override;
-  void ChangeScale(int newDpi, int oldDpi) override;
+  void ApplyDpi(int dpi) override;
   void Notification(TComponent* component) override;
 
   void SetFocusedArrow(TTimerSpeedButton* arrow);

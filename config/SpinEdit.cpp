@@ -93,8 +93,8 @@ void TSpinEdit::CreateWnd() {
 }
 
 // The margins change with the font, and the text area is made inside them.
-void TSpinEdit::ChangeScale(int newDpi, int oldDpi) {
-  TCustomEdit::ChangeScale(newDpi, oldDpi);
+void TSpinEdit::ApplyDpi(int dpi) {
+  TCustomEdit::ApplyDpi(dpi);
   UpdateTextArea();
 }
 
@@ -109,12 +109,12 @@ void TSpinEdit::UpdateTextArea() {
 void TSpinEdit::Resized() {
   const int minimum = MinimumHeight();
   if (Height() < minimum) {
-    SetHeight(minimum);
+    Place(Left(), Top(), Width(), minimum);
     return;
   }
   if (!FArrows) return;
   const TSpinRect pair = PlaceSpinPair(Width(), Height(), FArrows->Width(), Ctl3D(), Dpi());
-  FArrows->SetBounds(pair.Left, pair.Top, pair.Width, pair.Height);
+  FArrows->Place(pair.Left, pair.Top, pair.Width, pair.Height);
   UpdateTextArea();
 }
 

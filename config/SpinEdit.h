@@ -41,7 +41,7 @@ class TSpinEdit : public TCustomEdit {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
-  void ChangeScale(int newDpi, int oldDpi) override;
+  void ApplyDpi(int dpi) override;
   void Resized() override;
   LRESULT WMGetDlgCode(const TMessage& m) override;
   LRESULT WMKeyDown(const TMessage& m) override;

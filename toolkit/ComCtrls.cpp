@@ -50,8 +50,8 @@ void TStatusBar::UpdatePanels() {
     SendMessageW(Handle(), SB_SETTEXTW, i, reinterpret_cast<LPARAM>(FPanels[i]->FText.c_str()));
 }
 
-void TStatusBar::ChangeScale(int newDpi, int oldDpi) {
-  TWinControl::ChangeScale(newDpi, oldDpi);
+void TStatusBar::ApplyDpi(int dpi) {
+  TWinControl::ApplyDpi(dpi);
   UpdatePanels();
 }
 

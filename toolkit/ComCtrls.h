@@ -33,7 +33,7 @@ class TStatusBar : public TWinControl {
   void SetPanelText(std::size_t index, std::wstring_view text);
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
-  void ChangeScale(int newDpi, int oldDpi) override;
+  void ApplyDpi(int dpi) override;
   TComponent* CreateChild(const layout::Node& node) override;
 
  protected:

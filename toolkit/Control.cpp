@@ -84,6 +84,11 @@ void TControl::SetParent(TWinControl* parent) {
 }
 
 void TControl::StoreBounds(int left, int top, int width, int height) {
+  FDesign = {left, top, width, height};
+  StorePixels(left, top, width, height);
+}
+
+void TControl::StorePixels(int left, int top, int width, int height) {
   FLeft = left;
   FTop = top;
   FWidth = width;
@@ -91,19 +96,33 @@ void TControl::StoreBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  StoreBounds(left, top, width, height);
+  // Only what changes gets a new design value: a length that stays keeps its
+  // exact one.
+  const int dpi = Dpi();
+  int* const design[] = {&FDesign.Left, &FDesign.Top, &FDesign.Width, &FDesign.Height};
+  const int pixels[] = {left, top, width, height}, now[] = {FLeft, FTop, FWidth, FHeight};
+  for (int i = 0; i < 4; ++i)
+    if (pixels[i] != now[i]) *design[i] = ScaleDpi(pixels[i], kDesignDpi, dpi);
+  Place(left, top, width, height);
 }
+
+void TControl::Place(int left, int top, int width, int height) { StorePixels(left, top, width, height); }
 
 void TControl::SetVisible(bool visible) { FVisible = visible; }
 void TControl::SetEnabled(bool enabled) { FEnabled = enabled; }
 void TControl::SetText(std::wstring_view text) { FText.assign(text); }
 
-// A control not yet on a form keeps the measures of the stored layouts.
-int TControl::Dpi() const { return FParent ? FParent->Dpi() : kDesignDpi; }
+// A control not yet on a form takes its owner's density (a form making
+// controls of its own), else that of the stored layouts.
+int TControl::Dpi() const {
+  if (FParent) return FParent->Dpi();
+  const TControl* owner = Owner() ? Owner()->AsControl() : nullptr;
+  return owner ? owner->Dpi() : kDesignDpi;
+}
 
-void TControl::ChangeScale(int newDpi, int oldDpi) {
-  SetBounds(ScaleDpi(FLeft, newDpi, oldDpi), ScaleDpi(FTop, newDpi, oldDpi), ScaleDpi(FWidth, newDpi, oldDpi),
-            ScaleDpi(FHeight, newDpi, oldDpi));
+void TControl::ApplyDpi(int dpi) {
+  Place(ScaleDpi(FDesign.Left, dpi), ScaleDpi(FDesign.Top, dpi), ScaleDpi(FDesign.Width, dpi),
+        ScaleDpi(FDesign.Height, dpi));
 }
 
 void TControl::Click() {
@@ -121,10 +140,11 @@ void TControl::Invalidate() {
 }
 
 bool TControl::ReadProperty(const std::string& name, const layout::Value& value) {
-  if (name == "Left") FLeft = AsInt(value);
-  else if (name == "Top") FTop = AsInt(value);
-  else if (name == "Width") FWidth = AsInt(value);
-  else if (name == "Height") FHeight = AsInt(value);
+  // Layouts are read before any density: pixels and design alike.
+  if (name == "Left") FLeft = FDesign.Left = AsInt(value);
+  else if (name == "Top") FTop = FDesign.Top = AsInt(value);
+  else if (name == "Width") FWidth = FDesign.Width = AsInt(value);
+  else if (name == "Height") FHeight = FDesign.Height = AsInt(value);
   else if (name == "Visible") FVisible = AsBool(value);
   else if (name == "Enabled") FEnabled = AsBool(value);
   else if (name == "Caption" || name == "Text") FText = AsText(value);
@@ -135,10 +155,10 @@ bool TControl::ReadProperty(const std::string& name, const layout::Value& value)
 
 // --------------------------------------------------------- TGraphicControl
 
-void TGraphicControl::SetBounds(int left, int top, int width, int height) {
+void TGraphicControl::Place(int left, int top, int width, int height) {
   if (left == Left() && top == Top() && width == Width() && height == Height()) return;
   Invalidate();
-  StoreBounds(left, top, width, height);
+  StorePixels(left, top, width, height);
   Invalidate();
 }
 
@@ -307,7 +327,7 @@ void TWinControl::StoreWindowBounds() {
   GetWindowRect(FHandle, &r);
   if (HWND parent = GetParent(FHandle); parent && (GetWindowLongW(FHandle, GWL_STYLE) & WS_CHILD))
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-  StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  StorePixels(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 LRESULT TWinControl::WMSize(const TMessage& m) {
@@ -446,9 +466,9 @@ void TWinControl::SetParent(TWinControl* parent) {
   if (!parent) DestroyHandle();
 }
 
-void TWinControl::SetBounds(int left, int top, int width, int height) {
+void TWinControl::Place(int left, int top, int width, int height) {
   const bool same = left == Left() && top == Top() && width == Width() && height == Height();
-  StoreBounds(left, top, width, height);
+  StorePixels(left, top, width, height);
   if (FHandle && !same) SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -523,16 +543,17 @@ bool TWinControl::ReadProperty(const std::string& name, const layout::Value& val
   return true;
 }
 
-void TWinControl::ChangeScale(int newDpi, int oldDpi) {
+void TWinControl::ApplyDpi(int dpi) {
   // The font first: controls that size themselves by their text measure the
   // new one. The old font lives until every child has let go of it.
   const TFontHandle oldFont = std::move(FFont);
-  if (FFontSpec && FHandle) FFont = CreateFontFrom(*FFontSpec, newDpi);
+  if (FFontSpec && FHandle) FFont = CreateFontFrom(*FFontSpec, dpi);
   if (HFONT font = Font(); font && FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   // The children before the control itself: a control that lays out its
-  // children as it is resized then finds them at their new sizes.
-  for (TControl* child : std::vector<TControl*>(FControls)) child->ChangeScale(newDpi, oldDpi);
-  if (!IsForm()) TControl::ChangeScale(newDpi, oldDpi);
+  // children as it is resized then finds them at their new sizes. A form
+  // places itself.
+  for (TControl* child : std::vector<TControl*>(FControls)) child->ApplyDpi(dpi);
+  if (!IsForm()) TControl::ApplyDpi(dpi);
   AlignControls();
 }
 
@@ -546,17 +567,17 @@ void TWinControl::AlignControls() {
       if (c->Align() != pass || !c->Visible()) continue;
       const int w = area.right - area.left, h = area.bottom - area.top;
       switch (pass) {
-        case TAlign::Top: c->SetBounds(area.left, area.top, w, c->Height()); area.top += c->Height(); break;
+        case TAlign::Top: c->Place(area.left, area.top, w, c->Height()); area.top += c->Height(); break;
         case TAlign::Bottom:
-          c->SetBounds(area.left, area.bottom - c->Height(), w, c->Height());
+          c->Place(area.left, area.bottom - c->Height(), w, c->Height());
           area.bottom -= c->Height();
           break;
-        case TAlign::Left: c->SetBounds(area.left, area.top, c->Width(), h); area.left += c->Width(); break;
+        case TAlign::Left: c->Place(area.left, area.top, c->Width(), h); area.left += c->Width(); break;
         case TAlign::Right:
-          c->SetBounds(area.right - c->Width(), area.top, c->Width(), h);
+          c->Place(area.right - c->Width(), area.top, c->Width(), h);
           area.right -= c->Width();
           break;
-        case TAlign::Client: c->SetBounds(area.left, area.top, std::max(w, 0), std::max(h, 0)); break;
+        case TAlign::Client: c->Place(area.left, area.top, std::max(w, 0), std::max(h, 0)); break;
         case TAlign::None: break;
       }
     }

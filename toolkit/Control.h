@@ -20,6 +20,20 @@ enum class TMouseButton { Left, Right, Middle };
 
 using TNotifyEvent = TEvent<void(TComponent* sender)>;
 
+// A control's bounds at 96 DPI (kDesignDpi), as the stored layouts give them.
+struct TDesignBounds {
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
+// Lengths. A control keeps two sets of bounds: its design bounds, at 96 DPI,
+// and its bounds in pixels at its form's density (Left(), Width(), ...),
+// which are always the design bounds scaled, ScaleDpi(design, Dpi()), never
+// the earlier pixels rescaled: every route between densities ends on the
+// same pixels. A layout sets the design bounds; SetBounds takes pixels and
+// keeps their value at 96 DPI as the design bounds, for what it changes.
+// Controls placed by a formula (aligned ones, auto-sized ones, the spin
+// arrows, the tiles' cells) are put in place with Place, which leaves their
+// design bounds alone, and redo their formula at each density.
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -34,9 +48,14 @@ class TControl : public TComponent {
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
-  virtual void SetBounds(int left, int top, int width, int height);
+  const TDesignBounds& DesignBounds() const { return FDesign; }
+  // Pixels at the control's density; their design value is kept.
+  void SetBounds(int left, int top, int width, int height);
   void SetWidth(int width) { SetBounds(FLeft, FTop, width, FHeight); }
   void SetHeight(int height) { SetBounds(FLeft, FTop, FWidth, height); }
+  // Puts the control at these pixels, its design bounds left as they are:
+  // for placement by a formula, which runs again at each density.
+  virtual void Place(int left, int top, int width, int height);
 
   bool Visible() const { return FVisible; }
   virtual void SetVisible(bool visible);
@@ -50,9 +69,10 @@ class TControl : public TComponent {
 
   // The density the control is shown at: its form's.
   virtual int Dpi() const;
-  // The screen's density changed from oldDpi to newDpi: bounds, fonts and
-  // whatever else is measured in pixels follow.
-  virtual void ChangeScale(int newDpi, int oldDpi);
+  // The control at a density (its form's, which already has it): the design
+  // bounds scaled, and whatever else is measured in pixels (fonts, margins,
+  // formulas) made anew. The one way a density reaches a control.
+  virtual void ApplyDpi(int dpi);
 
   TNotifyEvent OnClick;
   void Click();
@@ -72,8 +92,11 @@ class TControl : public TComponent {
   void Invalidate();
 
  protected:
-  // Store new bounds or visibility without touching any window.
+  // Store new bounds (design and pixels alike: for constructors, before any
+  // density) or visibility, without touching any window.
   void StoreBounds(int left, int top, int width, int height);
+  // Store the pixels only.
+  void StorePixels(int left, int top, int width, int height);
   void StoreVisible(bool visible) { FVisible = visible; }
   void StoreText(std::wstring_view text) { FText.assign(text); }
   bool FLoading = false;
@@ -82,7 +105,8 @@ class TControl : public TComponent {
   friend class TWinControl;
   friend class TForm;
   TWinControl* FParent = nullptr;
-  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  TDesignBounds FDesign;                            // at 96 DPI
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;  // pixels at Dpi()
   bool FVisible = true;
   bool FEnabled = true;
   TAlign FAlign = TAlign::None;
@@ -93,7 +117,7 @@ class TControl : public TComponent {
 class TGraphicControl : public TControl {
  public:
   using TControl::TControl;
-  void SetBounds(int left, int top, int width, int height) override;
+  void Place(int left, int top, int width, int height) override;
   void SetVisible(bool visible) override;
 };
 
@@ -148,7 +172,7 @@ class TWinControl : public TControl {
   void DestroyHandle();
 
   void SetParent(TWinControl* parent) override;
-  void SetBounds(int left, int top, int width, int height) override;
+  void Place(int left, int top, int width, int height) override;
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override;
   std::wstring Text() const override;
@@ -170,7 +194,9 @@ class TWinControl : public TControl {
   TNotifyEvent OnExit;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
-  void ChangeScale(int newDpi, int oldDpi) override;
+  // The font first, then the children, then the control itself, then its
+  // aligned children.
+  void ApplyDpi(int dpi) override;
 
   // The object behind a window of our own class, or null.
   static TWinControl* FromHandle(HWND hwnd);

@@ -1,7 +1,17 @@
 #pragma once
-// The screen's density as this program sees it. The calls that know about
-// more than one DPI came with Windows 10; elsewhere the whole screen has the
-// one density that the display driver reports.
+// The screen's density as this program sees it. A window's own density, and
+// its frame and metrics at a density, are read with the calls of Windows 10
+// 1607 and later. Elsewhere the program knows one density, the system's:
+// - Vista to 8 and XP: every screen has it.
+// - 8.1 and the first Windows 10 have a density per screen, and the manifest
+//   makes the program aware of them, so Windows does not stretch its
+//   windows. A window opened on a screen whose density differs from the
+//   primary one's is drawn at the system's density until it is moved from
+//   one screen to another (WM_DPICHANGED, which those systems send, then
+//   gives it its screen's); a board rebuilt there takes a frame scaled from
+//   the system's, which these systems leave unscaled. Reading each screen's
+//   density there (GetDpiForMonitor) would take a second way of measuring
+//   frames and menus, for systems few players still run.
 
 #include <windows.h>
 

@@ -10,8 +10,8 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 
 void TCustomEdit::CreateWnd() { ScaleMargins(); }
 
-void TCustomEdit::ChangeScale(int newDpi, int oldDpi) {
-  TWinControl::ChangeScale(newDpi, oldDpi);
+void TCustomEdit::ApplyDpi(int dpi) {
+  TWinControl::ApplyDpi(dpi);
   ScaleMargins();
 }
 

@@ -19,7 +19,7 @@ class TCustomEdit : public TWinControl {
   TNotifyEvent OnChange;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
-  void ChangeScale(int newDpi, int oldDpi) override;
+  void ApplyDpi(int dpi) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

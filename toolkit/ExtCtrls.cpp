@@ -45,7 +45,7 @@ SIZE TImage::PictureSize() const {
 void TImage::AdjustSize() {
   if (!FAutoSize || (!FBitmap && !FIcon)) return;
   const SIZE size = PictureSize();
-  SetBounds(Left(), Top(), size.cx, size.cy);
+  Place(Left(), Top(), size.cx, size.cy);
 }
 
 void TImage::Paint(HDC dc) const {

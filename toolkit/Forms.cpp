@@ -80,7 +80,6 @@ void TForm::LoadLayoutText(std::string_view text) {
   }
   FLoading = false;
   Loaded();
-  ScaleTo(SystemDpi());
 }
 
 void TForm::ReadComponent(TComponent& component, const layout::Node& node) {
@@ -152,6 +151,9 @@ void TForm::FrameStyles(DWORD& style, DWORD& exStyle) const {
 }
 
 void TForm::CreateParams(TCreateParams& params) {
+  // Until CreateWnd has put the window at its design size, the sizes it goes
+  // through are not the form's.
+  FPlacing = true;
   params.ClassName.clear();
   FrameStyles(params.Style, params.ExStyle);
   if (FMenu) params.Menu = FMenu->Handle();
@@ -161,13 +163,9 @@ void TForm::CreateParams(TCreateParams& params) {
 }
 
 void TForm::CreateWnd() {
-  // A window opened on a screen of another density than the primary one's.
-  if (const int dpi = WindowDpi(Handle()); dpi != FDpi) ScaleTo(dpi);
-  if (FClientWidth >= 0 || FClientHeight >= 0) {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    SetClientSize(FClientWidth >= 0 ? FClientWidth : client.right, FClientHeight >= 0 ? FClientHeight : client.bottom);
-  }
+  PlaceAtDesignSize();
+  // The density of the screen the window opened on.
+  if (const int dpi = WindowDpi(Handle()); dpi != FDpi) ApplyDpi(dpi);
   ShowIcons();
 }
 
@@ -193,7 +191,8 @@ void TForm::SetClientSize(int width, int height) {
   GetClientRect(hwnd, &client);
   const int extraW = (window.right - window.left) - client.right;
   const int extraH = (window.bottom - window.top) - client.bottom;
-  SetBounds(Left(), Top(), width + extraW, height + extraH);
+  // The window's new size becomes the design size as it arrives (Resized).
+  Place(Left(), Top(), width + extraW, height + extraH);
 }
 
 SIZE TForm::OuterSizeAt(SIZE outer, int fromDpi, int toDpi) const {
@@ -205,29 +204,57 @@ SIZE TForm::OuterSizeAt(SIZE outer, int fromDpi, int toDpi) const {
   return {ScaleDpi(outer.cx - from.cx, toDpi, fromDpi) + to.cx, ScaleDpi(outer.cy - from.cy, toDpi, fromDpi) + to.cy};
 }
 
-void TForm::ScaleTo(int dpi, const RECT* suggested) {
-  if (dpi <= 0 || dpi == FDpi) return;
-  const int old = std::exchange(FDpi, dpi);
-  const TRedrawLock oneRepaint(Handle());
-  if (FClientWidth >= 0) FClientWidth = ScaleDpi(FClientWidth, dpi, old);
-  if (FClientHeight >= 0) FClientHeight = ScaleDpi(FClientHeight, dpi, old);
-  TWinControl::ChangeScale(dpi, old);
-  if (suggested) {
-    SetBounds(suggested->left, suggested->top, suggested->right - suggested->left, suggested->bottom - suggested->top);
-  } else if (FClientWidth >= 0 || FClientHeight >= 0) {
-    // A form without a window yet takes its client size as it is made.
-    if (Handle()) {
-      RECT client;
-      GetClientRect(Handle(), &client);
-      SetClientSize(FClientWidth >= 0 ? FClientWidth : ScaleDpi(client.right, dpi, old),
-                    FClientHeight >= 0 ? FClientHeight : ScaleDpi(client.bottom, dpi, old));
+void TForm::PlaceAtDesignSize() {
+  if (FClientWidth < 0 || FClientHeight < 0) {
+    // The layout gives the outer size at 96 DPI: the client area is what the
+    // window made at that size shows at 96 DPI, else what a frame drawn at
+    // 96 DPI leaves of it.
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (WindowDpi(Handle()) != kDesignDpi) {
+      DWORD style, exStyle;
+      FrameStyles(style, exStyle);
+      const SIZE frame = NonClientSize(style, exStyle, FMenu != nullptr, kDesignDpi);
+      client = {0, 0, DesignBounds().Width - frame.cx, DesignBounds().Height - frame.cy};
     }
-  } else {
-    const SIZE outer = OuterSizeAt({Width(), Height()}, old, dpi);
-    SetBounds(Left(), Top(), outer.cx, outer.cy);
+    if (FClientWidth < 0) FClientWidth = client.right;
+    if (FClientHeight < 0) FClientHeight = client.bottom;
   }
+  FPlacing = true;
+  SetClientSize(ScaleDpi(FClientWidth, FDpi), ScaleDpi(FClientHeight, FDpi));
+  FPlacing = false;
+}
+
+void TForm::ApplyDpi(int dpi) {
+  // Until it has a window a form is at 96 DPI: the screen its window opens
+  // on gives it its density.
+  if (dpi <= 0 || dpi == FDpi || !Handle()) return;
+  FDpi = dpi;
+  const TRedrawLock oneRepaint(Handle());
+  TWinControl::ApplyDpi(dpi);
+  PlaceAtDesignSize();
   if (Handle()) ShowIcons();
-  DpiChanged();
+  RunDpiHook();
+}
+
+void TForm::Build() {
+  AfterConstruction();
+  FWhole = true;
+  RunDpiHook();
+}
+
+void TForm::RunDpiHook() {
+  if (!FWhole || FHookedDpi == FDpi) return;
+  FHookedDpi = FDpi;
+  DpiApplied();
+}
+
+void TForm::Resized() {
+  RECT client;
+  // A minimized window has no client area to take.
+  if (FPlacing || !Handle() || !GetClientRect(Handle(), &client) || IsRectEmpty(&client)) return;
+  FClientWidth = ScaleDpi(client.right, kDesignDpi, FDpi);
+  FClientHeight = ScaleDpi(client.bottom, kDesignDpi, FDpi);
 }
 
 void TForm::ApplyCentering() {
@@ -352,8 +379,14 @@ LRESULT TForm::WMNcLButtonDblClk(const TMessage& m) {
   return DefaultHandler(m);
 }
 
+// The system's rectangle says where the window goes on its new screen; its
+// size comes from the form's design, which the system's rescaled pixels
+// would drift from, a pixel at a time.
 LRESULT TForm::WMDpiChanged(const TMessage& m) {
-  ScaleTo(LOWORD(m.WParam), reinterpret_cast<const RECT*>(m.LParam));
+  if (const auto* suggested = reinterpret_cast<const RECT*>(m.LParam))
+    SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  ApplyDpi(LOWORD(m.WParam));
   return 0;
 }
 

@@ -1,5 +1,18 @@
 #pragma once
 // Forms: top-level windows built from stored layouts, shown modeless or modal.
+//
+// A form and its density, in the order things happen:
+//   1. its layout is read, at 96 DPI: every control gets its design bounds;
+//   2. its components are bound and its creation handler runs (New), still
+//      at 96 DPI unless its window was made in between;
+//   3. its window is made, then put at its screen's density (ApplyDpi);
+//   4. a move to a screen of another density (WM_DPICHANGED) applies that
+//      one;
+//   5. after 3 or 4, once the form is whole (the end of New), its hook
+//      DpiApplied runs for what the form draws itself at a density.
+// ApplyDpi is the one way a density reaches the form and its controls: each
+// length is its design value scaled (see TControl), never a rescaling of
+// the pixels before.
 
 #include <memory>
 #include <string>
@@ -33,7 +46,7 @@ class TForm : public TWinControl {
   template <class T, class... Args>
   static std::unique_ptr<T> New(Args&&... args) {
     auto form = std::make_unique<T>(std::forward<Args>(args)...);
-    static_cast<TForm&>(*form).AfterConstruction();
+    static_cast<TForm&>(*form).Build();
     return form;
   }
 
@@ -65,9 +78,10 @@ class TForm : public TWinControl {
   // fromDpi has at toDpi: its client area scaled, its frame as the system
   // draws it at toDpi.
   SIZE OuterSizeAt(SIZE outer, int fromDpi, int toDpi) const;
-  // Rescales the form and its controls to a density; a suggested window
-  // rectangle (the system's, on a move between screens) is taken as it is.
-  void ScaleTo(int dpi, const RECT* suggested = nullptr);
+  // The form at a density: its controls, then its own size, the design size
+  // scaled (the client area's for a form whose layout gives one), where the
+  // window stands; then its hook.
+  void ApplyDpi(int dpi) override;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
@@ -77,10 +91,13 @@ class TForm : public TWinControl {
   // Creates a component named in a layout; forms with components of their own
   // kinds extend it.
   virtual TComponent* CreateComponent(const std::string& className);
-  // After a change of density: what the form lays out or draws itself.
-  virtual void DpiChanged() {}
+  // After the form took a new density (see the order above): what it draws
+  // itself at a density. Never before the form is whole.
+  virtual void DpiApplied() {}
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  // A size the player or the program gave the window becomes its design size.
+  void Resized() override;
   LRESULT WMClose(const TMessage& m) override;
   LRESULT WMCommand(const TMessage& m) override;
   LRESULT WMActivate(const TMessage& m) override;
@@ -97,14 +114,25 @@ class TForm : public TWinControl {
   void ShowIcons();
   // The window styles of the form's frame.
   void FrameStyles(DWORD& style, DWORD& exStyle) const;
+  // The window's client area at its design size, scaled to the form's
+  // density; the frame is the one the window has.
+  void PlaceAtDesignSize();
+  // The second phase of New; the form is whole after it.
+  void Build();
+  void RunDpiHook();
 
   TMainMenu* FMenu = nullptr;
   std::string FMenuName;
   TPosition FPosition = TPosition::Designed;
   TBorderStyle FBorderStyle = TBorderStyle::Sizeable;
   bool FMinimizeBox = true, FMaximizeBox = true, FSystemMenu = true;
+  // The form's size at 96 DPI is its client area's: the layout's, or the one
+  // its window has when it is made at the layout's outer size (-1 until then).
   int FClientWidth = -1, FClientHeight = -1;
   int FDpi = kDesignDpi;
+  int FHookedDpi = kDesignDpi;  // the density the hook last ran for
+  bool FWhole = false;          // New has built it
+  bool FPlacing = false;        // sizes from the design, not to be taken as one
   bool FModal = false;
   int FModalResult = mrNone;
   HWND FLastFocus = nullptr;

@@ -35,10 +35,6 @@ LRESULT TButton::WMKillFocus(const TMessage& m) {
   return TWinControl::WMKillFocus(m);
 }
 
-bool TButton::ReadProperty(const std::string& name, const layout::Value& value) {
-  return TWinControl::ReadProperty(name, value);
-}
-
 // ------------------------------------------------------------------ TLabel
 
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) { StoreBounds(0, 0, 65, 13); }
@@ -53,12 +49,9 @@ void TLabel::CreateWnd() { AdjustSize(); }
 
 void TLabel::Loaded() { AdjustSize(); }
 
-// Sized anew by the new font's measure of the text. A label aligned right
-// keeps its right edge where that edge scales to.
-void TLabel::ChangeScale(int newDpi, int oldDpi) {
-  const int right = Left() + Width();
-  TWinControl::ChangeScale(newDpi, oldDpi);
-  if (FAutoSize && FRightJustify) SetBounds(ScaleDpi(right, newDpi, oldDpi) - Width(), Top(), Width(), Height());
+// Sized anew by the new font's measure of the text.
+void TLabel::ApplyDpi(int dpi) {
+  TWinControl::ApplyDpi(dpi);
   AdjustSize();
 }
 
@@ -88,8 +81,10 @@ void TLabel::AdjustSize() {
     DrawTextW(dc.Get(), text.empty() ? L" " : text.c_str(), -1, &r, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
     size = {text.empty() ? 0 : r.right, tm.tmHeight};
   }
-  const int left = FRightJustify ? Left() + Width() - size.cx : Left();
-  SetBounds(left, Top(), size.cx, size.cy);
+  // A label aligned right keeps the right edge of its design bounds.
+  const TDesignBounds& design = DesignBounds();
+  const int left = FRightJustify ? ScaleDpi(design.Left + design.Width, Dpi()) - size.cx : Left();
+  Place(left, Top(), size.cx, size.cy);
 }
 
 // --------------------------------------------------------------- TGroupBox

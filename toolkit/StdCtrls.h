@@ -6,7 +6,6 @@
 class TButton : public TWinControl {
  public:
   explicit TButton(TComponent* owner);
-  bool ReadProperty(const std::string& name, const layout::Value& value) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -22,7 +21,7 @@ class TLabel : public TWinControl {
   void SetText(std::wstring_view text) override;
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
   void Loaded() override;
-  void ChangeScale(int newDpi, int oldDpi) override;
+  void ApplyDpi(int dpi) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -8,6 +8,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -141,5 +143,67 @@ TEST_P(DpiTest, TheAboutBoxWithATerabyteOfMemory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Densities, DpiTest, testing::Values(120, 144, 192));
+
+// Every length of a window: its client area, then each control's bounds.
+std::vector<std::array<LONG, 4>> Lengths(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  std::vector<std::array<LONG, 4>> lengths{{client.left, client.top, client.right, client.bottom}};
+  for (const TBounds& b : BoundsOf(window)) lengths.push_back({b.Rect.left, b.Rect.top, b.Rect.right, b.Rect.bottom});
+  return lengths;
+}
+
+struct TRoute {
+  const char* Name;
+  std::vector<int> Stops;  // the densities a window moves to from 96 DPI, in order
+};
+void PrintTo(const TRoute& route, std::ostream* out) { *out << route.Name; }
+
+// How many of the lengths differ.
+int Differences(const std::vector<std::array<LONG, 4>>& a, const std::vector<std::array<LONG, 4>>& b) {
+  if (a.size() != b.size()) return static_cast<int>(4 * std::max(a.size(), b.size()));
+  int differ = 0;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    for (std::size_t j = 0; j < 4; ++j) differ += a[i][j] != b[i][j];
+  return differ;
+}
+
+// However a window reaches a density, it shows there what a move straight
+// from 96 DPI shows: lengths follow the design, never the pixels before. (A
+// window made on a screen of another density goes there straight from 96
+// DPI: its form stays at 96 DPI until it has a window.)
+class DpiRouteTest : public TTwoFormsTest, public testing::WithParamInterface<TRoute> {
+ protected:
+  void CheckRoute(TForm& form) {
+    const TRoute& route = GetParam();
+    form.Show();
+    std::vector<std::vector<std::array<LONG, 4>>> seen;
+    for (int dpi : route.Stops) {
+      MoveToDensity(form, dpi);
+      seen.push_back(Lengths(form.Handle()));
+    }
+    for (std::size_t i = 0; i < route.Stops.size(); ++i) {
+      MoveToDensity(form, kDesignDpi);
+      MoveToDensity(form, route.Stops[i]);
+      const auto direct = Lengths(form.Handle());
+      EXPECT_EQ(Differences(seen[i], direct), 0)
+          << route.Name << ", at " << route.Stops[i] << " DPI, of " << 4 * direct.size() << " lengths";
+    }
+  }
+};
+
+TEST_P(DpiRouteTest, EachWindow) {
+  CheckRoute(*form1);
+  CheckRoute(*form2);
+  form2->Hide();
+  const auto about = TForm::New<TFAbout>(nullptr, [] { return TMemoryFigures{1ull << 30, 50}; });
+  CheckRoute(*about);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, DpiRouteTest,
+    testing::Values(TRoute{"96, 120, 144, 96", {120, 144, 96}}, TRoute{"96, 144, 120", {144, 120}},
+                    TRoute{"96, 192, 120, 144", {192, 120, 144}}),
+    [](const testing::TestParamInfo<TRoute>& info) { return "Route" + std::to_string(info.index); });
 
 }  // namespace
