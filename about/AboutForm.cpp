@@ -10,6 +10,7 @@
 #include "Strings.h"
 #include "Texts.h"
 #include "ToolkitTexts.h"
+#include "Win32.h"
 #include "resource.h"
 
 namespace {
@@ -25,17 +26,16 @@ std::wstring ThousandSeparator() {
 // density: the one shown as it is, never stretched.
 int NearestIconSize(int dpi) {
   const int wanted = ScaleDpi(32, dpi);
-  HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC info = FindResourceW(module, RESOURCE_NAME(RES_MAIN_ICON), MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */);
-  HGLOBAL data = info ? LoadResource(module, info) : nullptr;
-  const auto* bytes = data ? static_cast<const BYTE*>(LockResource(data)) : nullptr;
-  const DWORD size = info ? SizeofResource(module, info) : 0;
-  // A directory of 6 bytes, then 14 bytes per image: width first (0 is 256).
-  if (!bytes || size < 6) return wanted;
-  const int count = bytes[4] | bytes[5] << 8;
+  const std::string_view bytes = ResourceBytes(RESOURCE_NAME(RES_MAIN_ICON), RT_GROUP_ICON);
+  TIconDirectory directory{};
+  if (bytes.size() < sizeof directory) return wanted;
+  std::memcpy(&directory, bytes.data(), sizeof directory);
   int best = wanted, bestDistance = -1;
-  for (int i = 0; i < count && 6 + 14 * (i + 1) <= static_cast<int>(size); ++i) {
-    const int side = bytes[6 + 14 * i] ? bytes[6 + 14 * i] : 256;
+  for (std::size_t i = 0, at = sizeof directory; i < directory.Count && at + sizeof(TIconDirectoryEntry) <= bytes.size();
+       ++i, at += sizeof(TIconDirectoryEntry)) {
+    TIconDirectoryEntry image{};
+    std::memcpy(&image, bytes.data() + at, sizeof image);
+    const int side = image.Width ? image.Width : 256;
     const int distance = side > wanted ? side - wanted : wanted - side;
     if (bestDistance < 0 || distance < bestDistance) best = side, bestDistance = distance;
   }
@@ -52,16 +52,9 @@ TIconHandle ApplicationIcon(int dpi) {
 // The banner as a 24-bit bitmap of its own.
 TBitmapHandle Banner(int dpi) {
   TBannerImage banner = DrawBanner(dpi);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = banner.Width;
-  info.bmiHeader.biHeight = banner.Height;  // bottom-up, as drawn
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap) throw EUserError(IDS_ERROR_OUT_OF_MEMORY, "the About banner could not be made");
+  // Bottom-up, as drawn.
+  TBitmapHandle bitmap(CreateDib(banner.Width, banner.Height, 24, bits, "the About banner could not be made"));
   std::memcpy(bits, banner.Pixels.data(), banner.Pixels.size());
   return bitmap;
 }

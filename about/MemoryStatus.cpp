@@ -2,16 +2,15 @@
 
 #include <windows.h>
 
+#include "Win32.h"
+
 TMemoryFigures ReadMemoryStatus() {
   // Looked up at run time: Windows 9x has no GlobalMemoryStatusEx.
   using StatusEx = BOOL(WINAPI*)(MEMORYSTATUSEX*);
-  if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll")) {
-    if (FARPROC proc = GetProcAddress(kernel, "GlobalMemoryStatusEx")) {
-      auto statusEx = reinterpret_cast<StatusEx>(reinterpret_cast<void*>(proc));
-      MEMORYSTATUSEX status{};
-      status.dwLength = sizeof status;
-      if (statusEx(&status)) return {status.ullTotalPhys, status.dwMemoryLoad};
-    }
+  if (const auto statusEx = ProcAddress<StatusEx>(GetModuleHandleW(L"kernel32.dll"), "GlobalMemoryStatusEx")) {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (statusEx(&status)) return {status.ullTotalPhys, status.dwMemoryLoad};
   }
   MEMORYSTATUS status{};
   GlobalMemoryStatus(&status);  // fills in dwLength itself

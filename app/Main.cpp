@@ -11,6 +11,7 @@
 #include "hh_funcs.h"
 #include "resource.h"
 #include "version.h"
+#include "Win32.h"
 
 namespace {
 
@@ -23,16 +24,12 @@ namespace {
 // XP before its first service pack has neither.
 void SearchLibrariesInSystemFolderOnly() {
   const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-  if (!kernel) return;
   using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
   using TSetDllDirectoryW = BOOL(WINAPI*)(LPCWSTR);
-  const auto setDefault = reinterpret_cast<TSetDefaultDllDirectories>(
-      reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+  const auto setDefault = ProcAddress<TSetDefaultDllDirectories>(kernel, "SetDefaultDllDirectories");
   if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
   // Takes the current folder out of the search.
-  const auto setDirectory =
-      reinterpret_cast<TSetDllDirectoryW>(reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDllDirectoryW")));
-  if (setDirectory) setDirectory(L"");
+  if (const auto setDirectory = ProcAddress<TSetDllDirectoryW>(kernel, "SetDllDirectoryW")) setDirectory(L"");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "ToolkitTexts.h"
 #include "SpinRules.h"
 #include "Texts.h"
+#include "Win32.h"
 #include "resource.h"
 
 // ------------------------------------------------------- TTimerSpeedButton
@@ -92,16 +93,9 @@ namespace {
 // stretched: black ink on olive, the colour the arrows draw transparent.
 HBITMAP DrawArrowImage(bool up, int dpi) {
   const TArrowGlyph glyph = SpinArrowGlyph(dpi);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = glyph.Width;
-  info.bmiHeader.biHeight = -glyph.Height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) throw EUserError(IDS_ERROR_OUT_OF_MEMORY, "the spin arrow image could not be made");
+  // Top-down.
+  HBITMAP bitmap = CreateDib(glyph.Width, -glyph.Height, 32, bits, "the spin arrow image could not be made");
   auto* pixels = static_cast<std::uint32_t*>(bits);
   constexpr std::uint32_t kOlive = 0x808000, kBlack = 0;
   for (int i = 0; i < glyph.Width * glyph.Height; ++i) pixels[i] = kOlive;

@@ -64,12 +64,14 @@ class TSpinButton : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void Resized() override;
+
+ private:
+  // Handlers of its messages (the handler table calls them).
   LRESULT WMGetDlgCode(const TMessage& m) override;
   LRESULT WMKeyDown(const TMessage& m) override;
   LRESULT WMSetFocus(const TMessage& m) override;
   LRESULT WMKillFocus(const TMessage& m) override;
 
- private:
   TTimerSpeedButton* CreateArrow();
   void SetGlyph(TTimerSpeedButton& arrow, HBITMAP bitmap, bool up);
   // Places the arrows for the given size; returns the pair's width.

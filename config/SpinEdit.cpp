@@ -4,16 +4,15 @@
 #include "Graphics.h"
 #include "LayoutValues.h"
 #include "SpinRules.h"
+#include "Win32.h"
 
 namespace {
 
 // Whether visual styles draw this process's controls. Looked up at run time:
 // the theming library is not there on every system we run on.
 bool ThemesActive() {
-  HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
-  if (!uxtheme) return false;
   using IsAppThemedFn = BOOL(WINAPI*)();
-  auto isAppThemed = reinterpret_cast<IsAppThemedFn>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
+  const auto isAppThemed = ProcAddress<IsAppThemedFn>(GetModuleHandleW(L"uxtheme.dll"), "IsAppThemed");
   return isAppThemed && isAppThemed();
 }
 

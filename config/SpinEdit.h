@@ -43,6 +43,9 @@ class TSpinEdit : public TCustomEdit {
   void CreateWnd() override;
   void ApplyDpi(int dpi) override;
   void Resized() override;
+
+ private:
+  // Handlers of its messages (the handler table calls them).
   LRESULT WMGetDlgCode(const TMessage& m) override;
   LRESULT WMKeyDown(const TMessage& m) override;
   LRESULT WMChar(const TMessage& m) override;
@@ -53,7 +56,6 @@ class TSpinEdit : public TCustomEdit {
   LRESULT WMNcPaint(const TMessage& m) override;
   LRESULT WMPaint(const TMessage& m) override;
 
- private:
   bool EditingAllowed() const { return EditorEnabled && !ReadOnly(); }
   void RepaintPair();
   void DrawPairFrame();

@@ -32,6 +32,11 @@ void TComponent::FreeComponent(TComponent* component) {
   Notification(doomed.get());
 }
 
+bool TComponent::Owns(const TComponent* component) const {
+  return std::any_of(FComponents.begin(), FComponents.end(),
+                     [component](const auto& c) { return c.get() == component || c->Owns(component); });
+}
+
 TComponent* TComponent::FindComponent(std::wstring_view name) const {
   for (const auto& c : FComponents)
     if (c->Name() == name) return c.get();

@@ -42,6 +42,9 @@ class TComponent {
 
   // Destroys a component this one owns, before the owner's own end.
   void FreeComponent(TComponent* component);
+  // Whether this one owns the component, directly or through the
+  // components it owns. Compares addresses only: `component` may be any.
+  bool Owns(const TComponent* component) const;
 
   // The owned component with this name, or null. Searches direct children
   // only, as names are unique within one owner.

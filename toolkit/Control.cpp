@@ -11,6 +11,7 @@
 #include "Forms.h"
 #include "Layout.h"
 #include "LayoutValues.h"
+#include "Timer.h"
 #include "ToolkitTexts.h"
 
 namespace {
@@ -311,8 +312,18 @@ LRESULT TWinControl::WndProc(const TMessage& m) {
     case WM_ACTIVATE: return WMActivate(m);
     case WM_DESTROY: return WMDestroy(m);
     case kWmDpiChanged: return WMDpiChanged(m);
+    case WM_TIMER: return WMTimer(m);
     default: return DefaultHandler(m);
   }
+}
+
+// A tick of a timer this control owns: the timer's address is its id, taken
+// for a timer only once found among the control's components.
+LRESULT TWinControl::WMTimer(const TMessage& m) {
+  auto* id = reinterpret_cast<TComponent*>(m.WParam);
+  if (!Owns(id) || !id->Is<TTimer>()) return DefaultHandler(m);
+  static_cast<TTimer*>(id)->Tick();
+  return 0;
 }
 
 LRESULT TWinControl::WMCommand(const TMessage& m) {
@@ -341,6 +352,12 @@ LRESULT TWinControl::WMSize(const TMessage& m) {
 LRESULT TWinControl::WMMove(const TMessage& m) {
   const LRESULT result = DefaultHandler(m);
   StoreWindowBounds();
+  return result;
+}
+
+LRESULT TWinControl::WMSetFocus(const TMessage& m) {
+  const LRESULT result = DefaultHandler(m);
+  if (OnEnter) OnEnter(this);
   return result;
 }
 

@@ -155,9 +155,7 @@ struct TMessage {
 
 // A control with a window. Standard controls (buttons, edits, status bars) are
 // subclassed; the others use the toolkit's own window class. Each message the
-// toolkit handles has a handler of its own, named after the message (WMPaint
-// for WM_PAINT); a handler that does not consume its message hands it on to
-// DefaultHandler, the window's own processing.
+// toolkit handles has a handler of its own (see the extension points below).
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
@@ -191,6 +189,9 @@ class TWinControl : public TControl {
   // The description of that font (the default one where none is stored).
   TFontSpec FontSpecInUse() const;
 
+  // The focus came in, went out: raised by the base processing of the
+  // focus messages, after the window's own.
+  TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
@@ -210,26 +211,35 @@ class TWinControl : public TControl {
   void AlignControls();
 
  protected:
-  virtual void CreateParams(TCreateParams& params);
-  virtual void CreateWnd();  // runs after the window exists
   LRESULT DefaultHandler(const TMessage& m) noexcept;
+  // The description of a font of the control's own (a new one: the parent's
+  // until then), made with the window.
+  TFontSpec& FontSpec();
 
-  // The handlers.
+  // Extension points: what a kind of control overrides, besides the public
+  // ApplyDpi, Place, SetText, ReadProperty and Loaded, and a graphic
+  // control's Paint and mouse methods.
+  // - Its window: class, styles and parent before it is made (CreateParams);
+  //   what is set up once it exists (CreateWnd).
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();
+  // - WM_COMMAND reflected from the parent to the control.
+  virtual bool CommandNotify(WORD /*code*/) { return false; }
+  // - After the window took a new size.
+  virtual void Resized() {}
+  // - Paints a window of the toolkit's own class (background already erased).
+  virtual void PaintWindow(HDC dc) const;
+  // - Its own handling of a message, named after it (WMPaint for WM_PAINT).
+  //   The handler table (WndProc) is their only caller; what a handler does
+  //   not consume goes on to DefaultHandler, the window's own processing.
   virtual LRESULT WMCommand(const TMessage& m);
-  LRESULT WMSize(const TMessage& m);
-  LRESULT WMMove(const TMessage& m);
-  virtual LRESULT WMSetFocus(const TMessage& m) { return DefaultHandler(m); }
+  virtual LRESULT WMSetFocus(const TMessage& m);
   virtual LRESULT WMKillFocus(const TMessage& m);
   virtual LRESULT WMPaint(const TMessage& m);
-  LRESULT WMPrintClient(const TMessage& m);
   virtual LRESULT WMNcPaint(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMNcLButtonDblClk(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMEraseBkgnd(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMMouseDown(const TMessage& m);
-  LRESULT WMMouseMove(const TMessage& m);
-  LRESULT WMMouseUp(const TMessage& m);
-  LRESULT WMCaptureChanged(const TMessage& m);
-  LRESULT WMCtlColor(const TMessage& m);
   virtual LRESULT WMKeyDown(const TMessage& m) { return DefaultHandler(m); }  // also with Alt held
   virtual LRESULT WMChar(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMGetDlgCode(const TMessage& m) { return DefaultHandler(m); }
@@ -239,15 +249,6 @@ class TWinControl : public TControl {
   virtual LRESULT WMActivate(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMDestroy(const TMessage& m) { return DefaultHandler(m); }
   virtual LRESULT WMDpiChanged(const TMessage& m) { return DefaultHandler(m); }
-
-  // WM_COMMAND reflected from the parent to the control.
-  virtual bool CommandNotify(WORD /*code*/) { return false; }
-  virtual void Resized() {}
-  // Paints a window of the toolkit's own class (background already erased).
-  virtual void PaintWindow(HDC dc) const;
-  // The description of a font of the control's own (a new one: the parent's
-  // until then), made with the window.
-  TFontSpec& FontSpec();
 
  private:
   friend class TControl;
@@ -259,6 +260,15 @@ class TWinControl : public TControl {
   void CreateHandle(const TCreateParams& params);
   LRESULT Dispatch(const TMessage& m) noexcept;
   LRESULT WndProc(const TMessage& m);
+  // The handlers that every control handles alike.
+  LRESULT WMSize(const TMessage& m);
+  LRESULT WMMove(const TMessage& m);
+  LRESULT WMPrintClient(const TMessage& m);
+  LRESULT WMMouseMove(const TMessage& m);
+  LRESULT WMMouseUp(const TMessage& m);
+  LRESULT WMCaptureChanged(const TMessage& m);
+  LRESULT WMCtlColor(const TMessage& m);
+  LRESULT WMTimer(const TMessage& m);
   void Detach() noexcept;
   void StoreWindowBounds();
   // One paint of the client area: the window's own, then its graphic

@@ -1,12 +1,13 @@
 #include "Dpi.h"
 
+#include "Win32.h"
+
 namespace {
 
 // A function of user32 that older systems lack, or null.
 template <class F>
 F User32Function(const char* name) {
-  HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  return user32 ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+  return ProcAddress<F>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 }  // namespace

@@ -75,6 +75,18 @@ void TCustomEdit::Change() {
   if (OnChange) OnChange(this);
 }
 
+LRESULT TCustomEdit::WMKeyDown(const TMessage& m) {
+  WORD key = static_cast<WORD>(m.WParam);
+  if (OnKeyDown) OnKeyDown(this, key);
+  return key ? DefaultHandler({m.Msg, key, m.LParam}) : 0;
+}
+
+LRESULT TCustomEdit::WMChar(const TMessage& m) {
+  wchar_t key = static_cast<wchar_t>(m.WParam);
+  if (OnKeyPress) OnKeyPress(this, key);
+  return key ? DefaultHandler({m.Msg, static_cast<WPARAM>(key), m.LParam}) : 0;
+}
+
 bool TCustomEdit::ReadProperty(const std::string& name, const layout::Value& value) {
   if (name == "ReadOnly") FReadOnly = AsBool(value);
   else if (name == "AutoSelect") FAutoSelect = AsBool(value);

@@ -17,6 +17,10 @@ class TCustomEdit : public TWinControl {
   void SelectAll();
 
   TNotifyEvent OnChange;
+  // A key down (also with Alt held) and a typed character, before the
+  // control's own handling; a handler that sets the key to 0 consumes it.
+  TEvent<void(TComponent* sender, WORD& key)> OnKeyDown;
+  TEvent<void(TComponent* sender, wchar_t& key)> OnKeyPress;
 
   bool ReadProperty(const std::string& name, const layout::Value& value) override;
   void ApplyDpi(int dpi) override;
@@ -33,6 +37,8 @@ class TCustomEdit : public TWinControl {
   // Raises OnChange if the window's text differs from the last one seen.
   void CheckChanged();
   void Change();
+  LRESULT WMKeyDown(const TMessage& m) override;
+  LRESULT WMChar(const TMessage& m) override;
 
  private:
   void ScaleMargins();

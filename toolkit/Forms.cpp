@@ -17,17 +17,14 @@
 #include "StdCtrls.h"
 #include "Strings.h"
 #include "ToolkitTexts.h"
+#include "Win32.h"
 
 namespace {
 
 std::string_view LayoutResource(const wchar_t* name) {
-  HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC info = FindResourceW(module, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  if (!info) throw EUserError(IDS_ERROR_RESOURCES, "window layout missing from the resources");
-  HGLOBAL data = LoadResource(module, info);
-  const void* bytes = data ? LockResource(data) : nullptr;
-  if (!bytes) throw EUserError(IDS_ERROR_RESOURCES, "window layout could not be loaded");
-  return {static_cast<const char*>(bytes), SizeofResource(module, info)};
+  const std::string_view layout = ResourceBytes(name, RT_RCDATA);
+  if (layout.empty()) throw EUserError(IDS_ERROR_RESOURCES, "window layout missing from the resources");
+  return layout;
 }
 
 // The windows a modal form disables while it is shown. Filled from inside a

@@ -98,6 +98,9 @@ class TForm : public TWinControl {
   void CreateWnd() override;
   // A size the player or the program gave the window becomes its design size.
   void Resized() override;
+
+ private:
+  // Handlers of its messages (the handler table calls them).
   LRESULT WMClose(const TMessage& m) override;
   LRESULT WMCommand(const TMessage& m) override;
   LRESULT WMActivate(const TMessage& m) override;
@@ -105,7 +108,6 @@ class TForm : public TWinControl {
   LRESULT WMNcLButtonDblClk(const TMessage& m) override;
   LRESULT WMDpiChanged(const TMessage& m) override;
 
- private:
   void LoadChildren(const layout::Node& node, TComponent& parentComponent, TWinControl& parentControl);
   void ReadComponent(TComponent& component, const layout::Node& node);
   void FocusFirstControl();

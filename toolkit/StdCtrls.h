@@ -10,7 +10,11 @@ class TButton : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   bool CommandNotify(WORD code) override;
+
+ private:
+  // Handlers of its messages (the handler table calls them).
   LRESULT WMSetFocus(const TMessage& m) override;
+
   LRESULT WMKillFocus(const TMessage& m) override;
 };
 
@@ -39,6 +43,9 @@ class TGroupBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+
+ private:
+  // Handlers of its messages (the handler table calls them).
   LRESULT WMEraseBkgnd(const TMessage& m) override;
 };
 

@@ -1,35 +1,7 @@
 #include "Timer.h"
 
-
-#include "Application.h"
-#include "Errors.h"
-#include "ToolkitTexts.h"
-
-namespace {
-constexpr wchar_t kTimerClass[] = L"BrelixTimer";
-constexpr UINT_PTR kTimerId = 1;
-}  // namespace
-
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kTimerClass;
-    return RegisterClassExW(&wc);
-  }();
-  if (!atom) throw EUserError(IDS_ERROR_WINDOW, "the timer class could not be registered");
-  FWindow = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                            nullptr);
-  if (!FWindow) throw EUserError(IDS_ERROR_WINDOW, "the timer could not be created");
-  SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
-
 TTimer::~TTimer() {
-  KillTimer(FWindow, kTimerId);
-  SetWindowLongPtrW(FWindow, GWLP_USERDATA, 0);
-  DestroyWindow(FWindow);
+  if (FWindow) KillTimer(FWindow, Id());
 }
 
 void TTimer::SetInterval(UINT milliseconds) {
@@ -43,20 +15,18 @@ void TTimer::SetEnabled(bool enabled) {
 }
 
 void TTimer::Update() {
-  KillTimer(FWindow, kTimerId);
-  if (FEnabled && FInterval > 0 && OnTimer) SetTimer(FWindow, kTimerId, FInterval, nullptr);
+  if (FWindow) KillTimer(FWindow, Id());
+  FWindow = nullptr;
+  if (!FEnabled || FInterval == 0 || !OnTimer) return;
+  // The window hands the tick over (TWinControl::WMTimer), as it does every
+  // message of its own.
+  for (TComponent* owner = Owner(); owner; owner = owner->Owner())
+    if (TWinControl* control = owner->AsWinControl(); control && control->Handle()) {
+      if (SetTimer(control->Handle(), Id(), FInterval, nullptr)) FWindow = control->Handle();
+      return;
+    }
 }
 
-LRESULT CALLBACK TTimer::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
-  if (msg == WM_TIMER) {
-    auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self && self->OnTimer) {
-      Guarded<int>([&] {
-        self->OnTimer(self);
-        return 0;
-      }, 0);
-    }
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
+void TTimer::Tick() {
+  if (OnTimer) OnTimer(this);
 }

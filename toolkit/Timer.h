@@ -1,5 +1,6 @@
 #pragma once
-// A user-interface timer: its ticks arrive through the message loop.
+// A user-interface timer: its ticks arrive through the message loop, on the
+// window of the nearest of its owners that has one.
 
 #include <windows.h>
 
@@ -8,7 +9,7 @@
 
 class TTimer : public TComponent {
  public:
-  explicit TTimer(TComponent* owner);
+  using TComponent::TComponent;
   ~TTimer() override;
 
   // A new interval restarts a running timer.
@@ -18,11 +19,14 @@ class TTimer : public TComponent {
 
   TNotifyEvent OnTimer;
 
- private:
-  static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM) noexcept;
-  void Update();
+  // A tick, handed over by the window the timer runs on.
+  void Tick();
 
-  HWND FWindow = nullptr;  // message-only window that receives WM_TIMER
+ private:
+  void Update();
+  UINT_PTR Id() const { return reinterpret_cast<UINT_PTR>(this); }
+
+  HWND FWindow = nullptr;  // the window it runs on, while it runs
   UINT FInterval = 1000;
   bool FEnabled = true;
 };
