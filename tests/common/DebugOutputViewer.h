@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <atomic>
-#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,42 +13,18 @@
 // process, and keeps the texts this process puts there, as ANSI text.
 class TDebugOutputViewer {
  public:
-  TDebugOutputViewer()
-      : FBufferReady(CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_BUFFER_READY")),
-        FDataReady(CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY")),
-        FMapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kSize, L"DBWIN_BUFFER")),
-        FView(static_cast<const char*>(MapViewOfFile(FMapping, FILE_MAP_READ, 0, 0, kSize))),
-        FWatcher([this] { Watch(); }) {}
-  ~TDebugOutputViewer() {
-    Stop();
-    UnmapViewOfFile(FView);
-    for (HANDLE handle : {FMapping, FDataReady, FBufferReady}) CloseHandle(handle);
-  }
+  TDebugOutputViewer();
+  ~TDebugOutputViewer();
   TDebugOutputViewer(const TDebugOutputViewer&) = delete;
   TDebugOutputViewer& operator=(const TDebugOutputViewer&) = delete;
 
   // Stops watching once what was written is taken; the texts taken.
-  const std::vector<std::string>& Stop() {
-    FStop = true;
-    if (FWatcher.joinable()) FWatcher.join();
-    return FTexts;
-  }
+  const std::vector<std::string>& Stop();
 
  private:
   static constexpr DWORD kSize = 4096;  // the writer's process id, then the text
-  void Watch() {
-    for (;;) {
-      SetEvent(FBufferReady);
-      const bool stop = FStop;
-      if (WaitForSingleObject(FDataReady, stop ? 0 : 50) == WAIT_OBJECT_0) Take();
-      else if (stop) return;
-    }
-  }
-  void Take() {
-    if (*reinterpret_cast<const DWORD*>(FView) != GetCurrentProcessId()) return;
-    const char* text = FView + sizeof(DWORD);
-    FTexts.emplace_back(text, strnlen(text, kSize - sizeof(DWORD)));
-  }
+  void Watch();
+  void Take();
   HANDLE FBufferReady, FDataReady, FMapping;
   const char* FView;
   std::vector<std::string> FTexts;

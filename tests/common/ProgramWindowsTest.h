@@ -1,31 +1,23 @@
 #pragma once
-// The main window alone, created and shown as the program shows it, for the
-// tests of its board and commands.
+// The program's two windows as it starts them, the main window shown, for
+// the tests of the windows and their commands.
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
-#include "MainForm.h"
-#include "WindowProbe.h"
+#include "Startup.h"
 
-class TMainFormTest : public testing::Test {
+class TProgramWindowsTest : public testing::Test {
  protected:
-  void SetUp() override {
-    form = TForm::New<TForm1>(nullptr);
-    form->Show();
-    Pump(50);
-  }
-  void TearDown() override { form.reset(); }
+  void SetUp() override;
 
   // The tile buttons a player sees.
-  std::vector<HWND> ShownTiles() {
-    std::vector<HWND> shown;
-    for (HWND b : ChildrenOfClass(form->Handle(), L"Button"))
-      if (IsWindowVisible(b)) shown.push_back(b);
-    return shown;
-  }
+  std::vector<HWND> ShownTiles() const;
 
-  std::unique_ptr<TForm1> form;
+  TProgramWindows windows;
+  TForm1* const form1 = &windows.MainWindow();
+  TForm2* const form2 = &windows.ConfigDialog();
 };

@@ -12,7 +12,7 @@
 #include "About.h"
 #include "AboutDriver.h"
 #include "AboutForm.h"
-#include "MainForm.h"
+#include "ProgramWindowsTest.h"
 #include "PixelCapture.h"
 #include "Strings.h"
 #include "BoxAnswerer.h"
@@ -327,11 +327,10 @@ TEST(AboutBox, GivesBackEveryHandleOfItsDialog) {
   EXPECT_EQ(GetObjectType(titleFont), 0u) << "the title font is deleted";
 }
 
-TEST(AboutBox, TheMainWindowsMenuCommandShowsTheProgramsTexts) {
-  const auto mainForm = TForm::New<TForm1>(nullptr);
-  TForm1& main = *mainForm;
-  main.Show();
-  Pump(30);
+using AboutBoxFromTheMenu = TProgramWindowsTest;
+
+TEST_F(AboutBoxFromTheMenu, ShowsTheProgramsTexts) {
+  TForm1& main = *form1;
   EXPECT_EQ(main.AboutBox1->ProductName(), L"Brelix");
   TBeepCounter recorder;
   TSeen seen;

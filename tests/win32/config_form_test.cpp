@@ -11,7 +11,7 @@
 #include "ConfigForm.h"
 #include "MainForm.h"
 #include "BoxAnswerer.h"
-#include "TwoForms.h"
+#include "ProgramWindowsTest.h"
 #include "WindowProbe.h"
 #include "Strings.h"
 #include "resource.h"
@@ -45,7 +45,7 @@ class TScript {
   UINT_PTR FTimer;
 };
 
-class ConfigFormTest : public TTwoFormsTest {
+class ConfigFormTest : public TProgramWindowsTest {
  protected:
   void Type(TSpinEdit& field, const std::wstring& text) {
     field.SetFocus();

@@ -15,7 +15,7 @@
 #include "ConfigForm.h"
 #include "MainForm.h"
 #include "ResourceCounts.h"
-#include "TwoForms.h"
+#include "ProgramWindowsTest.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -108,7 +108,7 @@ void ExpectFlat(const std::function<void()>& command) {
   ExpectNoGrowth(before, CountResources());
 }
 
-class ResourceGrowthTest : public TTwoFormsTest {
+class ResourceGrowthTest : public TProgramWindowsTest {
  protected:
   void Menu(const wchar_t* item) {
     form1->Find<TMenuItem>(item).Click();

@@ -1,0 +1,52 @@
+#include "AboutDriver.h"
+
+#include "WindowReader.h"
+
+namespace {
+
+TAboutDriver* current = nullptr;  // the driver whose timer ticks
+
+// The About box behind a top-level window, known by its layout's name.
+TFAbout* AboutForm(HWND hwnd) {
+  TWinControl* control = TWinControl::FromHandle(hwnd);
+  return control && control->IsForm() && control->Name() == L"FAbout" ? static_cast<TFAbout*>(control) : nullptr;
+}
+
+}  // namespace
+
+TAboutDriver::TAboutDriver(Action action) : FAction(std::move(action)) {
+  current = this;
+  FTimer = SetTimer(nullptr, 0, 20, Tick);
+}
+
+TAboutDriver::~TAboutDriver() {
+  KillTimer(nullptr, FTimer);
+  current = nullptr;
+}
+
+TFAbout* TAboutDriver::ShownDialog() {
+  TFAbout* found = nullptr;
+  for (HWND hwnd : ThreadWindows(GetCurrentThreadId()))
+    if (TFAbout* dialog = AboutForm(hwnd); dialog && IsWindowVisible(hwnd)) found = dialog;
+  return found;
+}
+
+bool TAboutDriver::AnyDialogWindow() {
+  for (HWND hwnd : ThreadWindows(GetCurrentThreadId()))
+    if (AboutForm(hwnd)) return true;
+  return false;
+}
+
+void CALLBACK TAboutDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  TAboutDriver* self = current;
+  if (!self) return;
+  TFAbout* dialog = ShownDialog();
+  // Closings are sent, not posted: once one has run, the result is set
+  // and the modal loop ends before another tick.
+  if (!dialog || !dialog->IsModal() || dialog->ModalResult() != mrNone) return;
+  ++self->FRuns;
+  self->FAction(*dialog);
+}
+
+void ClickOk(TFAbout& dialog) { SendMessageW(dialog.Button1->Handle(), BM_CLICK, 0, 0); }
+void CloseBox(TFAbout& dialog) { SendMessageW(dialog.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
