@@ -4,8 +4,6 @@
 
 namespace {
 
-TAboutDriver* current = nullptr;  // the driver whose timer ticks
-
 // The About box behind a top-level window, known by its layout's name.
 TFAbout* AboutForm(HWND hwnd) {
   TWinControl* control = TWinControl::FromHandle(hwnd);
@@ -14,15 +12,7 @@ TFAbout* AboutForm(HWND hwnd) {
 
 }  // namespace
 
-TAboutDriver::TAboutDriver(Action action) : FAction(std::move(action)) {
-  current = this;
-  FTimer = SetTimer(nullptr, 0, 20, Tick);
-}
-
-TAboutDriver::~TAboutDriver() {
-  KillTimer(nullptr, FTimer);
-  current = nullptr;
-}
+TAboutDriver::TAboutDriver(Action action) : FAction(std::move(action)), FTimer(20, [this] { Tick(); }) {}
 
 TFAbout* TAboutDriver::ShownDialog() {
   TFAbout* found = nullptr;
@@ -37,15 +27,13 @@ bool TAboutDriver::AnyDialogWindow() {
   return false;
 }
 
-void CALLBACK TAboutDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
-  TAboutDriver* self = current;
-  if (!self) return;
+void TAboutDriver::Tick() {
   TFAbout* dialog = ShownDialog();
   // Closings are sent, not posted: once one has run, the result is set
   // and the modal loop ends before another tick.
   if (!dialog || !dialog->IsModal() || dialog->ModalResult() != mrNone) return;
-  ++self->FRuns;
-  self->FAction(*dialog);
+  ++FRuns;
+  FAction(*dialog);
 }
 
 void ClickOk(TFAbout& dialog) { SendMessageW(dialog.Button1->Handle(), BM_CLICK, 0, 0); }

@@ -8,15 +8,13 @@
 #include <functional>
 
 #include "AboutForm.h"
+#include "LoopTimer.h"
 
 class TAboutDriver {
  public:
   using Action = std::function<void(TFAbout& dialog)>;
 
   explicit TAboutDriver(Action action);
-  ~TAboutDriver();
-  TAboutDriver(const TAboutDriver&) = delete;
-  TAboutDriver& operator=(const TAboutDriver&) = delete;
 
   int Runs() const { return FRuns; }
 
@@ -26,11 +24,11 @@ class TAboutDriver {
   static bool AnyDialogWindow();
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
 
   Action FAction;
-  UINT_PTR FTimer = 0;
   int FRuns = 0;
+  TLoopTimer FTimer;  // last: ticks once everything else is in place
 };
 
 // Closings of the dialog, as a user does them.

@@ -1,7 +1,7 @@
 #include "BoxAnswerer.h"
 
 #include "Application.h"
-#include "WindowReader.h"
+#include "WindowProbe.h"
 
 namespace {
 
@@ -17,17 +17,6 @@ TShownBox Read(HWND box, const std::wstring& wanted, HWND& target) {
     if (shown.Buttons.back() == wanted) target = button;
   }
   return shown;
-}
-
-void Click(HWND button) {
-  const RECT r = ScreenRect(button);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  Sleep(30);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
 }
 
 }  // namespace
@@ -60,7 +49,10 @@ void TBoxAnswerer::Watch() {
       }
       // Click until it goes: a click can come before the box takes input.
       for (int attempt = 0; attempt < 50 && IsWindow(box) && IsWindowVisible(box) && !FStop; ++attempt) {
-        if (target) Click(target);
+        if (target) {
+          RealMouse(target, MOUSEEVENTF_LEFTDOWN);
+          RealMouse(target, MOUSEEVENTF_LEFTUP);
+        }
         Sleep(100);
       }
     }

@@ -11,9 +11,7 @@ void Pump(DWORD milliseconds) {
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  while (!done() && !Expired(end)) Pump(5);
-  return done();
+  return WaitUntil(done, milliseconds, [] { Pump(5); });
 }
 
 // The move and the button go in one batch at absolute coordinates, so that
@@ -36,19 +34,32 @@ void RealMouse(HWND hwnd, DWORD button) {
   RealMouseAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, button);
 }
 
-// The button goes up only once the press has reached the window. Under Wine
-// a press injected right after a click that hid the window under it is now
-// and then dropped before any window sees it (the end-to-end tests, with X
-// input, never see this): such a press, which reached nothing, is made again.
-void RealClick(HWND hwnd) {
+// The press that Wine drops comes right after a click that hid the window
+// under it (the end-to-end tests, with X input, never see this).
+bool RealPress(POINT at, HWND target) {
   for (int attempt = 0; attempt < 3; ++attempt) {
-    RealMouse(hwnd, MOUSEEVENTF_LEFTDOWN);
-    const bool pressed = PumpUntil([hwnd] { return GetCapture() == hwnd; }, 400);
-    RealMouse(hwnd, MOUSEEVENTF_LEFTUP);
-    PumpUntil([hwnd] { return GetCapture() != hwnd; });
+    RealMouseAt(at, MOUSEEVENTF_LEFTDOWN);
+    if (PumpUntil([target] { return GetCapture() == target; }, 400)) return true;
+    RealRelease();
     Pump(30);
-    if (pressed) return;
   }
+  return false;
+}
+
+void RealRelease() {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+  PumpUntil([] { return GetCapture() == nullptr; }, 5000);
+}
+
+// The button goes up only once the press has reached the window.
+void RealClick(HWND hwnd) {
+  const RECT r = ScreenRect(hwnd);
+  RealPress({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, hwnd);
+  RealRelease();
+  Pump(30);
 }
 
 void RealKey(BYTE key) {
