@@ -2,15 +2,12 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <optional>
 
 #include "Application.h"
-#include "MainForm.h"
+#include "Startup.h"
 #include "hh.h"
 #include "hh_funcs.h"
-#include "resource.h"
-#include "version.h"
 #include "Win32.h"
 
 namespace {
@@ -42,24 +39,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   TApplication application;
   std::optional<THelpEngineUnit> helpEngine;
   std::optional<THelpProbeUnit> helpProbe;  // after the engine: finalises before it
-  std::unique_ptr<TForm1> form1;
-  std::unique_ptr<TForm2> form2;
+  std::optional<TProgramWindows> windows;   // after the help units: destroyed before them
   const bool started = Guarded<bool>(
       [&] {
-        application.SetTitle(kBrelixTitle);
-        application.SetIconName(RESOURCE_NAME(RES_MAIN_ICON));
+        SetUpApplication(application);
         helpEngine.emplace();
         helpProbe.emplace();
-        form1 = TForm::New<TForm1>(nullptr);
-        form2 = TForm::New<TForm2>(nullptr, [&form1] { return form1->Configuration(); });
-        form1->SetConfigDialog(form2.get());
+        windows.emplace();
         return true;
       },
       false);
   const int exitCode = started ? application.Run() : 1;
   // Windows go before the modules finalise.
-  if (form1) form1->SetConfigDialog(nullptr);
-  form2.reset();
-  form1.reset();
+  windows.reset();
   return exitCode;
 }

@@ -13,9 +13,7 @@
 #include <functional>
 #include <vector>
 
-#include "Application.h"
-#include "MainForm.h"
-#include "version.h"
+#include "Startup.h"
 
 namespace {
 
@@ -46,8 +44,9 @@ void Time(const char* what, int repetitions, const std::function<void()>& comman
 int wmain(int argc, wchar_t** argv) {
   const int repetitions = argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 31;
   TApplication application;
-  application.SetTitle(kBrelixTitle);
-  const auto form = TForm::New<TForm1>(nullptr);
+  SetUpApplication(application);
+  const TProgramWindows windows;
+  TForm1* const form = &windows.MainWindow();
   form->Show();
   form->FreeBoard();
   form->SetConfiguration({10, 10, 1000});

@@ -20,9 +20,26 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM list) {
   return TRUE;
 }
 
+// The title the system keeps for a top-level window, read without a message:
+// a program that does not answer cannot hold the search up.
+bool HasTitle(HWND hwnd, const wchar_t* title) {
+  wchar_t text[256] = {};
+  GetWindowTextW(hwnd, text, 256);
+  return wcscmp(text, title) == 0;
+}
+
 }  // namespace
 
 bool Expired(DWORD end) { return static_cast<int>(end - GetTickCount()) <= 0; }
+
+bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds, const std::function<void()>& between) {
+  const DWORD end = GetTickCount() + milliseconds;
+  while (!done()) {
+    if (Expired(end)) return done();
+    between();
+  }
+  return true;
+}
 
 std::wstring TextOf(HWND hwnd, std::size_t limit) {
   std::wstring buffer(limit + 1, L'\0');
@@ -60,6 +77,16 @@ std::vector<HWND> TopLevelWindows() {
   std::vector<HWND> found;
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+HWND FindTopLevel(const TopLevel& wanted) {
+  for (HWND hwnd : TopLevelWindows()) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if ((wanted.pid && pid != wanted.pid) || (!wanted.hiddenToo && !IsWindowVisible(hwnd))) continue;
+    if ((!wanted.cls || IsClass(hwnd, wanted.cls)) && (!wanted.title || HasTitle(hwnd, wanted.title))) return hwnd;
+  }
+  return nullptr;
 }
 
 std::vector<HWND> ThreadWindows(DWORD thread) {

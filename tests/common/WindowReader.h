@@ -6,11 +6,16 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 // Whether a GetTickCount() deadline has passed (the tick count wraps).
 bool Expired(DWORD end);
+// Runs `between` until `done` holds, for at most `milliseconds`; whether it
+// holds.
+bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds,
+               const std::function<void()>& between = [] { Sleep(1); });
 
 // Through WM_GETTEXT, which the system carries across processes: an edit of
 // another process keeps its text to itself, where GetWindowText would give
@@ -25,6 +30,17 @@ RECT ScreenRect(HWND hwnd);
 SIZE OuterSize(HWND hwnd);
 // A child's rectangle in its parent's client coordinates.
 RECT ChildRect(HWND child);
+
+// What a top-level window is looked for by: its class and title (null for
+// any), its process (0 for any), and whether a hidden one counts.
+struct TopLevel {
+  const wchar_t* cls = nullptr;
+  const wchar_t* title = nullptr;
+  DWORD pid = 0;
+  bool hiddenToo = false;
+};
+// The first such window in z-order, or null.
+HWND FindTopLevel(const TopLevel& wanted);
 
 // Top-level windows, every one or those of one thread; every window below
 // `parent` at any depth; its direct children. In z-order.

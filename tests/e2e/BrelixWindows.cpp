@@ -1,50 +1,23 @@
 #include "BrelixWindows.h"
 
 #include <algorithm>
-#include <cwchar>
 
 namespace e2e {
 
 namespace {
 
-// The title the system keeps for a top-level window, read without a message:
-// a program that does not answer cannot hold the search up.
-bool HasTitle(HWND hwnd, const wchar_t* title) {
-  wchar_t text[256] = {};
-  GetWindowTextW(hwnd, text, 256);
-  return wcscmp(text, title) == 0;
-}
-
 HWND FindShown(const wchar_t* cls, const wchar_t* title) { return FindTopLevel({.cls = cls, .title = title}); }
 
 }  // namespace
 
-HWND FindTopLevel(const TopLevel& wanted) {
-  for (HWND hwnd : TopLevelWindows()) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if ((wanted.pid && pid != wanted.pid) || (!wanted.hiddenToo && !IsWindowVisible(hwnd))) continue;
-    if ((!wanted.cls || IsClass(hwnd, wanted.cls)) && (!wanted.title || HasTitle(hwnd, wanted.title))) return hwnd;
-  }
-  return nullptr;
-}
-
 HWND WaitShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  for (;;) {
-    if (HWND hwnd = FindShown(cls, title)) return hwnd;
-    if (Expired(end)) return nullptr;
-    Sleep(50);
-  }
+  HWND shown = nullptr;
+  WaitUntil([&] { return (shown = FindShown(cls, title)) != nullptr; }, ms, [] { Sleep(50); });
+  return shown;
 }
 
 int WaitNotShown(const wchar_t* cls, const wchar_t* title, DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  while (FindShown(cls, title)) {
-    if (Expired(end)) return 1;
-    Sleep(50);
-  }
-  return 0;
+  return WaitUntil([&] { return !FindShown(cls, title); }, ms, [] { Sleep(50); }) ? 0 : 1;
 }
 
 unsigned long XWindowOf(HWND window) {

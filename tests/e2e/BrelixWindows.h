@@ -11,17 +11,6 @@
 
 namespace e2e {
 
-// What a top-level window is looked for by: its class and title (null for
-// any), its process (0 for any), and whether a hidden one counts.
-struct TopLevel {
-  const wchar_t* cls = nullptr;
-  const wchar_t* title = nullptr;
-  DWORD pid = 0;
-  bool hiddenToo = false;
-};
-// The first such window, or null.
-HWND FindTopLevel(const TopLevel& wanted);
-
 // Waits up to `ms` for a shown top-level window of that class and title
 // (either may be null for any).
 HWND WaitShown(const wchar_t* cls, const wchar_t* title, DWORD ms);

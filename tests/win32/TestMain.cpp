@@ -1,15 +1,13 @@
-// The Windows tests run with one application object, as the program does.
+// The Windows tests run with one application object, set up as the
+// program's.
 
 #include <gtest/gtest.h>
 
-#include "Application.h"
-#include "resource.h"
-#include "version.h"
+#include "Startup.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   TApplication application;
-  application.SetTitle(kBrelixTitle);
-  application.SetIconName(RESOURCE_NAME(RES_MAIN_ICON));
+  SetUpApplication(application);
   return RUN_ALL_TESTS();
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -12,7 +13,7 @@
 #include "About.h"
 #include "AboutDriver.h"
 #include "AboutForm.h"
-#include "MainForm.h"
+#include "ProgramWindowsTest.h"
 #include "PixelCapture.h"
 #include "Strings.h"
 #include "BoxAnswerer.h"
@@ -209,6 +210,21 @@ TSeen Read(TFAbout& dialog, const TBeepCounter& recorder) {
           IsWindowVisible(dialog.Handle()) != FALSE};
 }
 
+// What the one showing that `show` makes shows, read and closed with « OK »;
+// `whileShown` looks at anything else meanwhile. Counts the beeps.
+TSeen ShowAndRead(const std::function<void()>& show, TBeepCounter& recorder,
+                  const std::function<void()>& whileShown = [] {}) {
+  TSeen seen;
+  TAboutDriver driver([&](TFAbout& dialog) {
+    seen = Read(dialog, recorder);
+    whileShown();
+    ClickOk(dialog);
+  });
+  show();
+  EXPECT_EQ(driver.Runs(), 1);
+  return seen;
+}
+
 TEST(AboutBox, AFreshBoxShowsEmptyNameAndVersionAndTheNotice) {
   TAboutBox box(nullptr);
   EXPECT_EQ(box.ProductName(), L"");
@@ -217,13 +233,7 @@ TEST(AboutBox, AFreshBoxShowsEmptyNameAndVersionAndTheNotice) {
   box.SetMemorySource(HalfAGigabyte);
 
   TBeepCounter recorder;
-  TSeen seen;
-  TAboutDriver driver([&](TFAbout& dialog) {
-    seen = Read(dialog, recorder);
-    ClickOk(dialog);
-  });
-  box.Execute();
-  ASSERT_EQ(driver.Runs(), 1);
+  const TSeen seen = ShowAndRead([&] { box.Execute(); }, recorder);
   EXPECT_TRUE(seen.Visible);
   EXPECT_EQ(seen.Name, L"");
   EXPECT_EQ(seen.Version, L"");
@@ -245,12 +255,7 @@ TEST(AboutBox, TextsAreCutAtOneHundredCharacters) {
   EXPECT_EQ(box.Copyright(), std::wstring(99, L'c') + L"\U0001F600") << "a pair is one character, never split";
 
   TBeepCounter recorder;
-  TSeen seen;
-  TAboutDriver driver([&](TFAbout& dialog) {
-    seen = Read(dialog, recorder);
-    ClickOk(dialog);
-  });
-  box.Execute();
+  const TSeen seen = ShowAndRead([&] { box.Execute(); }, recorder);
   EXPECT_EQ(seen.Version, hundred);
   EXPECT_EQ(seen.Name, hundred);
 }
@@ -327,22 +332,18 @@ TEST(AboutBox, GivesBackEveryHandleOfItsDialog) {
   EXPECT_EQ(GetObjectType(titleFont), 0u) << "the title font is deleted";
 }
 
-TEST(AboutBox, TheMainWindowsMenuCommandShowsTheProgramsTexts) {
-  const auto mainForm = TForm::New<TForm1>(nullptr);
-  TForm1& main = *mainForm;
-  main.Show();
-  Pump(30);
+using AboutBoxFromTheMenu = TProgramWindowsTest;
+
+TEST_F(AboutBoxFromTheMenu, ShowsTheProgramsTexts) {
+  TForm1& main = *form1;
   EXPECT_EQ(main.AboutBox1->ProductName(), L"Brelix");
   TBeepCounter recorder;
-  TSeen seen;
   bool mainEnabled = true;
-  TAboutDriver driver([&](TFAbout& dialog) {
-    seen = Read(dialog, recorder);
-    mainEnabled = IsWindowEnabled(main.Handle()) != FALSE;
-    ClickOk(dialog);
-  });
-  SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(main.Find<TMenuItem>(L"Aproposde1").Command(), 0), 0);
-  ASSERT_EQ(driver.Runs(), 1);
+  const TSeen seen = ShowAndRead(
+      [&] {
+        SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(main.Find<TMenuItem>(L"Aproposde1").Command(), 0), 0);
+      },
+      recorder, [&] { mainEnabled = IsWindowEnabled(main.Handle()) != FALSE; });
   EXPECT_EQ(seen.Name, L"Brelix");
   EXPECT_EQ(seen.Version, L"Version 1.0 - Win9x - WinXP");
   EXPECT_EQ(seen.Copyright, L"\u00A9 Brelix");

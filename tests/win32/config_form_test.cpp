@@ -11,41 +11,15 @@
 #include "ConfigForm.h"
 #include "MainForm.h"
 #include "BoxAnswerer.h"
-#include "TwoForms.h"
+#include "LoopTimer.h"
+#include "ProgramWindowsTest.h"
 #include "WindowProbe.h"
 #include "Strings.h"
 #include "resource.h"
 
 namespace {
 
-// Runs the steps one after the other from timer ticks, once a modal loop runs.
-class TScript {
- public:
-  explicit TScript(std::vector<std::function<void()>> steps) : FSteps(std::move(steps)) {
-    FTimer = SetTimer(nullptr, 0, 60, Tick);
-    Current() = this;
-  }
-  ~TScript() {
-    KillTimer(nullptr, FTimer);
-    Current() = nullptr;
-  }
-  bool Done() const { return FNext >= FSteps.size(); }
-
- private:
-  static TScript*& Current() {
-    static TScript* current = nullptr;
-    return current;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    TScript* self = Current();
-    if (self && self->FNext < self->FSteps.size()) self->FSteps[self->FNext++]();
-  }
-  std::vector<std::function<void()>> FSteps;
-  std::size_t FNext = 0;
-  UINT_PTR FTimer;
-};
-
-class ConfigFormTest : public TTwoFormsTest {
+class ConfigFormTest : public TProgramWindowsTest {
  protected:
   void Type(TSpinEdit& field, const std::wstring& text) {
     field.SetFocus();
@@ -53,10 +27,8 @@ class ConfigFormTest : public TTwoFormsTest {
     for (wchar_t ch : text) SendMessageW(field.Handle(), WM_CHAR, ch, 1);
   }
   // Opens the dialog from the menu and runs the steps inside its loop.
-  void Configure(std::vector<std::function<void()>> steps) {
-    TScript script(std::move(steps));
-    form1->Find<TMenuItem>(L"Configurer1").Click();
-    EXPECT_TRUE(script.Done());
+  void Configure(const std::vector<std::function<void()>>& steps) {
+    EXPECT_TRUE(RunInLoop([&] { form1->Find<TMenuItem>(L"Configurer1").Click(); }, steps));
   }
   int TileCount() { return static_cast<int>(ChildrenOfClass(form1->Handle(), L"Button").size()); }
 };
@@ -142,9 +114,7 @@ TEST_F(ConfigFormTest, ConfigureAppliesAtTheSamePosition) {
   EXPECT_EQ(after.left, before.left);
   EXPECT_EQ(after.top, before.top);
   EXPECT_EQ(TileCount(), 12);
-  int shown = 0;
-  for (HWND b : ChildrenOfClass(form1->Handle(), L"Button")) shown += IsWindowVisible(b) ? 1 : 0;
-  EXPECT_EQ(shown, 11);
+  EXPECT_EQ(ShownTiles().size(), 11u);
   EXPECT_EQ(form1->Board().ShuffleMoves(), 120);
   EXPECT_FALSE(form1->Board().GameActive());
   EXPECT_EQ(StatusText(form1->StatusBar1->Handle(), 0), count);
@@ -334,8 +304,7 @@ TEST_F(ConfigFormTest, ItsCloseBoxClosesItAgainWhenClickedSoonAfterReopening) {
     };
     std::vector<std::function<void()>> steps(200, watch);
     steps.push_back(close);
-    TScript script(std::move(steps));
-    form1->Find<TMenuItem>(L"Configurer1").Click();
+    RunInLoop([&] { form1->Find<TMenuItem>(L"Configurer1").Click(); }, steps);
     EXPECT_FALSE(leftOpen) << "showing " << showing << ": the close box took the press and left the dialog open";
     EXPECT_FALSE(neverReached) << "showing " << showing << ": three presses never reached the close box";
   }

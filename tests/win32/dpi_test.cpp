@@ -16,7 +16,8 @@
 
 #include "AboutForm.h"
 #include "Dpi.h"
-#include "TwoForms.h"
+#include "ProgramWindowsTest.h"
+#include "WindowProbe.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ void MoveToDensity(TForm& form, int dpi) {
   Pump(50);
 }
 
-class DpiTest : public TTwoFormsTest, public testing::WithParamInterface<int> {
+class DpiTest : public TProgramWindowsTest, public testing::WithParamInterface<int> {
  protected:
   // The form at the density and back: scaled client area, no text cut, and
   // every control back on its 96-DPI bounds.
@@ -172,7 +173,7 @@ int Differences(const std::vector<std::array<LONG, 4>>& a, const std::vector<std
 // from 96 DPI shows: lengths follow the design, never the pixels before. (A
 // window made on a screen of another density goes there straight from 96
 // DPI: its form stays at 96 DPI until it has a window.)
-class DpiRouteTest : public TTwoFormsTest, public testing::WithParamInterface<TRoute> {
+class DpiRouteTest : public TProgramWindowsTest, public testing::WithParamInterface<TRoute> {
  protected:
   void CheckRoute(TForm& form) {
     const TRoute& route = GetParam();

@@ -6,35 +6,35 @@
 #include <utility>
 
 #include "BoxAnswerer.h"
-#include "MainFormFixture.h"
+#include "ProgramWindowsTest.h"
 #include "PixelCapture.h"
 #include "WindowProbe.h"
 #include "version.h"
 
 namespace {
 
-class MainFormTest : public TMainFormTest {
+class MainFormTest : public TProgramWindowsTest {
  protected:
-  HWND Tile(const std::wstring& caption) { return ChildOfClass(form->Handle(), L"Button", caption); }
-  HWND StatusBar() { return form->StatusBar1->Handle(); }
-  void ClickMenu(const wchar_t* item) { form->Find<TMenuItem>(item).Click(); }
-  HWND TileInSlot(int n) { return form->TileButton(n).Handle(); }
+  HWND Tile(const std::wstring& caption) { return ChildOfClass(form1->Handle(), L"Button", caption); }
+  HWND StatusBar() { return form1->StatusBar1->Handle(); }
+  void ClickMenu(const wchar_t* item) { form1->Find<TMenuItem>(item).Click(); }
+  HWND TileInSlot(int n) { return form1->TileButton(n).Handle(); }
   int GapSlot() {
     int gap = 1;
-    while (form->Board().Slot(gap).Tile != 0) ++gap;
+    while (form1->Board().Slot(gap).Tile != 0) ++gap;
     return gap;
   }
   void UseTwoByTwo() {
-    form->FreeBoard();
-    form->SetConfiguration({2, 2, 10});
-    form->BuildBoard();
+    form1->FreeBoard();
+    form1->SetConfiguration({2, 2, 10});
+    form1->BuildBoard();
   }
 };
 
 TEST_F(MainFormTest, StartsAsTheSolvedFiveByFiveBoard) {
-  EXPECT_EQ(TextOf(form->Handle()), kBrelixTitle);
+  EXPECT_EQ(TextOf(form1->Handle()), kBrelixTitle);
   EXPECT_EQ(StatusText(StatusBar(), 1), L"\u00A9 Brelix");
-  const SIZE outer = OuterSize(form->Handle());
+  const SIZE outer = OuterSize(form1->Handle());
   EXPECT_EQ(outer.cx, 200);
   EXPECT_EQ(outer.cy, 260);
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
@@ -42,7 +42,7 @@ TEST_F(MainFormTest, StartsAsTheSolvedFiveByFiveBoard) {
 
   // Cells come from the board area as really laid out under this platform.
   RECT area;
-  GetClientRect(form->Panel1->Handle(), &area);
+  GetClientRect(form1->Panel1->Handle(), &area);
   const int w = (area.right - 4) / 5, h = (area.bottom - 6) / 5;
   ASSERT_EQ(ShownTiles().size(), 24u);
   for (int n = 1; n <= 24; ++n) {
@@ -71,7 +71,7 @@ TEST_F(MainFormTest, RealClickOnTile24MovesItAndCounts) {
   // The number moved to the next button to the right; the old one is hidden.
   HWND moved = Tile(L"24");
   ASSERT_NE(moved, nullptr);
-  for (HWND b : ChildrenOfClass(form->Handle(), L"Button"))
+  for (HWND b : ChildrenOfClass(form1->Handle(), L"Button"))
     if (TextOf(b) == L"24" && IsWindowVisible(b)) moved = b;
   EXPECT_GT(ChildRect(moved).left, before.left);
   EXPECT_EQ(ShownTiles().size(), 24u);
@@ -85,7 +85,7 @@ TEST_F(MainFormTest, RestoringTheOrderInAGameShowsTheRealBoxOnceAndPlayGoesOn) {
   UseTwoByTwo();
   ClickMenu(L"Nouvellepartie1");
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
-  EXPECT_TRUE(form->Board().GameActive());
+  EXPECT_TRUE(form1->Board().GameActive());
   // On 2 x 2 the three tiles only turn round: walking the gap round the
   // board puts them back in order within twelve moves.
   static const int kNext[] = {0, 2, 4, 1, 3};  // clockwise neighbour of a slot
@@ -96,7 +96,7 @@ TEST_F(MainFormTest, RestoringTheOrderInAGameShowsTheRealBoxOnceAndPlayGoesOn) {
   EXPECT_EQ(box.Caption, L"Félicitations");
   EXPECT_EQ(box.Icon, nullptr);
   EXPECT_EQ(box.Buttons, std::vector<std::wstring>{L"OK"});
-  EXPECT_FALSE(form->Board().GameActive());
+  EXPECT_FALSE(form1->Board().GameActive());
   const std::wstring count = StatusText(StatusBar(), 0);
   EXPECT_NE(count, L"Joués : 0");
 
@@ -113,17 +113,17 @@ TEST_F(MainFormTest, AShuffleThatEndsInOrderIsCongratulatedAtTheFirstClick) {
   // About one 2 x 2 shuffle in six ends in order; the clock seeds each one.
   for (int game = 0; game < 300; ++game) {
     ClickMenu(L"Nouvellepartie1");
-    if (form->Board().IsSolved()) break;
+    if (form1->Board().IsSolved()) break;
   }
-  ASSERT_TRUE(form->Board().IsSolved()) << "no shuffle ended in order";
-  ASSERT_TRUE(form->Board().GameActive());
+  ASSERT_TRUE(form1->Board().IsSolved()) << "no shuffle ended in order";
+  ASSERT_TRUE(form1->Board().GameActive());
   EXPECT_EQ(boxes.Count(), 0u);
 
   SendMessageW(TileInSlot(1), BM_CLICK, 0, 0);  // cannot move
   ASSERT_EQ(boxes.Count(), 1u);
   EXPECT_EQ(boxes.Boxes()[0].Text, L"Vous avez réussi !");
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
-  EXPECT_FALSE(form->Board().GameActive());
+  EXPECT_FALSE(form1->Board().GameActive());
   SendMessageW(TileInSlot(1), BM_CLICK, 0, 0);
   Pump(200);
   EXPECT_EQ(boxes.Count(), 1u);
@@ -134,7 +134,7 @@ TEST_F(MainFormTest, SolveRestoresOrderKeepsCountAndLeavesNoWindowBehind) {
   RealClick(Tile(L"19"));
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 2");
   for (int i = 0; i < 3; ++i) ClickMenu(L"Rsoudre1");
-  EXPECT_EQ(ChildrenOfClass(form->Handle(), L"Button").size(), 25u);
+  EXPECT_EQ(ChildrenOfClass(form1->Handle(), L"Button").size(), 25u);
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 2");
   for (int n = 1; n <= 24; ++n) EXPECT_TRUE(IsWindowVisible(Tile(std::to_wstring(n)))) << n;
   EXPECT_FALSE(IsWindowVisible(Tile(L"25")));
@@ -149,24 +149,24 @@ TEST_F(MainFormTest, NewGameShowsTheShuffledBoardAndResetsTheCount) {
   ClickMenu(L"Nouvellepartie1");
   EXPECT_EQ(StatusText(StatusBar(), 0), L"Joués : 0");
   EXPECT_EQ(ShownTiles().size(), 24u);
-  EXPECT_TRUE(form->Board().GameActive());
+  EXPECT_TRUE(form1->Board().GameActive());
   // Each slot's button shows the tile the board holds there; the gap's is
   // hidden.
   for (int n = 1; n <= 25; ++n) {
-    const int tile = form->Board().Slot(n).Tile;
+    const int tile = form1->Board().Slot(n).Tile;
     EXPECT_EQ(IsWindowVisible(TileInSlot(n)) != 0, tile != 0) << n;
     if (tile != 0) {
       EXPECT_EQ(TextOf(TileInSlot(n)), std::to_wstring(tile)) << n;
     }
   }
   // No tile keeps the focus: Space would move a tile the player never chose.
-  EXPECT_EQ(GetFocus(), form->Handle());
+  EXPECT_EQ(GetFocus(), form1->Handle());
 }
 
 TEST_F(MainFormTest, QuitFreesTheBoardAndEndsTheLoop) {
   ClickMenu(L"Quitter1");
-  EXPECT_TRUE(ChildrenOfClass(form->Handle(), L"Button").empty());
-  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(ChildrenOfClass(form1->Handle(), L"Button").empty());
+  EXPECT_FALSE(IsWindowVisible(form1->Handle()));
   EXPECT_TRUE(Application().Terminated());
   // The test process goes on: clear the quit message the loop would take.
   MSG msg;
@@ -204,21 +204,21 @@ int StaleScreenPixels(HWND window, const std::vector<HWND>& covering) {
 TEST_F(MainFormTest, AGrownWindowLeavesNoOldDrawingBehind) {
   // As « Configurer » does it: eight columns, then eight rows.
   for (const TGridConfiguration config : {TGridConfiguration{5, 8, 400}, TGridConfiguration{8, 8, 640}}) {
-    form->FreeBoard();
-    form->SetConfiguration(config);
-    form->BuildBoard();
+    form1->FreeBoard();
+    form1->SetConfiguration(config);
+    form1->BuildBoard();
     // Drawn once the paints are through, which a loaded machine delays.
     EXPECT_TRUE(PumpUntil([&] { return StaleScreenPixels(StatusBar(), {}) == 0; }, 5000))
         << config.Rows << " x " << config.Cols << ": " << StaleScreenPixels(StatusBar(), {});
-    EXPECT_TRUE(PumpUntil([&] { return StaleScreenPixels(form->Panel1->Handle(), ShownTiles()) == 0; }, 5000))
-        << config.Rows << " x " << config.Cols << ": " << StaleScreenPixels(form->Panel1->Handle(), ShownTiles());
+    EXPECT_TRUE(PumpUntil([&] { return StaleScreenPixels(form1->Panel1->Handle(), ShownTiles()) == 0; }, 5000))
+        << config.Rows << " x " << config.Cols << ": " << StaleScreenPixels(form1->Panel1->Handle(), ShownTiles());
   }
 }
 
 TEST_F(MainFormTest, EnterClicksTheFocusedTileWhateverStyleTabLeftOnIt) {
   HWND tile = Tile(L"24");
-  SetForegroundWindow(form->Handle());
-  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }));
+  SetForegroundWindow(form1->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form1->Handle(); }));
   SetFocus(tile);
   // Tab moves the focus through the dialog navigation, which may leave the
   // tile styled as a plain push button.
@@ -228,14 +228,14 @@ TEST_F(MainFormTest, EnterClicksTheFocusedTileWhateverStyleTabLeftOnIt) {
 }
 
 TEST_F(MainFormTest, SpaceSlidesTheFocusedTileAndTheFocusGoesWithIt) {
-  SetForegroundWindow(form->Handle());
-  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }));
+  SetForegroundWindow(form1->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form1->Handle(); }));
   SetFocus(TileInSlot(24));
   // Tile 24 goes into the gap (slot 25) and back: the focus follows it, on
   // the button that shows it, each time.
   for (const auto& [from, to] : {std::pair{24, 25}, std::pair{25, 24}}) {
     RealKey(VK_SPACE);
-    EXPECT_TRUE(PumpUntil([&, to = to] { return form->Board().Slot(to).Tile == 24; })) << from << " to " << to;
+    EXPECT_TRUE(PumpUntil([&, to = to] { return form1->Board().Slot(to).Tile == 24; })) << from << " to " << to;
     EXPECT_EQ(GetFocus(), TileInSlot(to)) << from << " to " << to;
     EXPECT_EQ(TextOf(GetFocus()), L"24");
   }
@@ -244,8 +244,8 @@ TEST_F(MainFormTest, SpaceSlidesTheFocusedTileAndTheFocusGoesWithIt) {
 // A key held down slides the focused tile once, Enter as Space: the repeats
 // of a held key click nothing.
 TEST_F(MainFormTest, AHeldKeySlidesTheFocusedTileOnce) {
-  SetForegroundWindow(form->Handle());
-  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }));
+  SetForegroundWindow(form1->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == form1->Handle(); }));
   SetFocus(TileInSlot(24));
   int moves = 0;
   for (const BYTE key : {VK_RETURN, VK_SPACE}) {

@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "AboutDriver.h"
+#include "LoopTimer.h"
 #include "ConfigForm.h"
 #include "MainForm.h"
 #include "ResourceCounts.h"
-#include "TwoForms.h"
+#include "ProgramWindowsTest.h"
 #include "WindowProbe.h"
 
 namespace {
@@ -56,39 +57,6 @@ class TLeakyComponent : public TComponent {
   }
 };
 
-// Runs an action from the modal loop that a command is about to start: a
-// posted message reaches a message-only window once the loop takes it.
-class TPostedAction {
- public:
-  TPostedAction() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"BrelixPostedAction";
-    RegisterClassW(&wc);
-    FWindow = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  }
-  ~TPostedAction() { DestroyWindow(FWindow); }
-  TPostedAction(const TPostedAction&) = delete;
-  TPostedAction& operator=(const TPostedAction&) = delete;
-
-  // `action` answers whether it could act; it is posted again until it can.
-  void Post(std::function<bool()> action) {
-    FAction = std::move(action);
-    PostMessageW(FWindow, WM_APP, 0, 0);
-  }
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TPostedAction*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == WM_APP && self && self->FAction && !self->FAction()) PostMessageW(hwnd, WM_APP, 0, 0);
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-  }
-  HWND FWindow = nullptr;
-  std::function<bool()> FAction;
-};
-
 void ExpectNoGrowth(const TResourceCounts& before, const TResourceCounts& after) {
   EXPECT_EQ(after.Windows, before.Windows);
   EXPECT_EQ(after.GdiObjects, before.GdiObjects);
@@ -108,14 +76,12 @@ void ExpectFlat(const std::function<void()>& command) {
   ExpectNoGrowth(before, CountResources());
 }
 
-class ResourceGrowthTest : public TTwoFormsTest {
+class ResourceGrowthTest : public TProgramWindowsTest {
  protected:
   void Menu(const wchar_t* item) {
     form1->Find<TMenuItem>(item).Click();
     Application().ProcessMessages();
   }
-
-  TPostedAction posted;
 };
 
 TEST(ResourceCounting, SeesALeakPlantedOnPurpose) {
@@ -148,11 +114,12 @@ TEST_F(ResourceGrowthTest, AThousandConfigurationDialogs) {
   ExpectFlat([&] {
     // « Fermer », then the close box, which applies and rebuilds the board.
     const bool keep = ++closings % 2 == 0;
-    posted.Post([&, keep] {
-      if (!form2->Visible()) return false;
+    bool closed = false;
+    const TLoopTimer closer(USER_TIMER_MINIMUM, [&] {
+      if (closed || !form2->Visible()) return;
+      closed = true;
       if (keep) SendMessageW(form2->Button2->Handle(), BM_CLICK, 0, 0);
       else SendMessageW(form2->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-      return true;
     });
     Menu(L"Configurer1");
   });
@@ -161,12 +128,7 @@ TEST_F(ResourceGrowthTest, AThousandConfigurationDialogs) {
 
 TEST_F(ResourceGrowthTest, AThousandAboutBoxes) {
   ExpectFlat([&] {
-    posted.Post([] {
-      TFAbout* dialog = TAboutDriver::ShownDialog();
-      if (!dialog) return false;
-      ClickOk(*dialog);
-      return true;
-    });
+    const TAboutDriver driver(ClickOk);
     Menu(L"Aproposde1");
   });
   EXPECT_FALSE(TAboutDriver::AnyDialogWindow());

@@ -19,9 +19,11 @@
 #include "DebugOutputViewer.h"
 #include "Forms.h"
 #include "ChildProgram.h"
-#include "MainFormFixture.h"
+#include "ProgramWindowsTest.h"
 #include "Shortage.h"
+#include "Startup.h"
 #include "StdCtrls.h"
+#include "Strings.h"
 #include "Texts.h"
 #include "ToolkitTexts.h"
 #include "WindowProbe.h"
@@ -100,36 +102,36 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Memory that runs out at any allocation of a command: the player is told,
 // and the window shows the board the model holds, tile by tile and count.
-class CommandsOutOfMemory : public TMainFormTest {
+class CommandsOutOfMemory : public TProgramWindowsTest {
  protected:
   void ExpectTheWindowShowsTheBoard(const char* command, long n) {
-    const TBoard& board = form->Board();
+    const TBoard& board = form1->Board();
     ASSERT_EQ(ShownTiles().size(), static_cast<std::size_t>(std::max(0, board.SlotCount() - 1)))
         << command << " #" << n;
     for (std::int32_t slot = 1; slot <= board.SlotCount(); ++slot) {
-      const HWND button = form->TileButton(slot).Handle();
+      const HWND button = form1->TileButton(slot).Handle();
       const std::int32_t tile = board.Slot(slot).Tile;
       EXPECT_EQ(IsWindowVisible(button) != FALSE, tile != 0) << command << " #" << n << " slot " << slot;
       if (tile != 0) {
         EXPECT_EQ(TextOf(button), std::to_wstring(tile)) << command << " #" << n;
       }
     }
-    EXPECT_EQ(StatusText(form->StatusBar1->Handle(), 0), L"Joués : " + std::to_wstring(board.MoveCount()))
+    EXPECT_EQ(StatusText(form1->StatusBar1->Handle(), 0), L"Joués : " + std::to_wstring(board.MoveCount()))
         << command << " #" << n;
   }
 
   // A menu command, as the menu sends it.
   void Command(const wchar_t* item) {
-    SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(form->Find<TMenuItem>(item).Command(), 0), 0);
+    SendMessageW(form1->Handle(), WM_COMMAND, MAKEWPARAM(form1->Find<TMenuItem>(item).Command(), 0), 0);
   }
   // Slides a tile beside the gap, clicked through its button: above the gap
   // or below it, which keeps any game far from its order.
   void SlideATile() {
-    const TBoard& board = form->Board();
+    const TBoard& board = form1->Board();
     std::int32_t gap = 1;
     while (board.Slot(gap).Tile != 0) ++gap;
     const std::int32_t beside = gap > board.Cols() ? gap - board.Cols() : gap + board.Cols();
-    SendMessageW(form->TileButton(beside).Handle(), BM_CLICK, 0, 0);
+    SendMessageW(form1->TileButton(beside).Handle(), BM_CLICK, 0, 0);
   }
 };
 
@@ -145,7 +147,7 @@ TEST_F(CommandsOutOfMemory, LeaveTheWindowShowingTheBoard) {
     // The shortage moves one allocation further each time, until the command
     // runs through without meeting it.
     for (; n < 2000; ++n) {
-      if (!form->Board().HasBoard()) form->BuildBoard();
+      if (!form1->Board().HasBoard()) form1->BuildBoard();
       const std::size_t before = boxes.Count();
       if (WithShortageAt(n, false, command) == 0) break;
       ASSERT_EQ(boxes.Count(), before + 1) << name << " #" << n;
@@ -174,16 +176,6 @@ constexpr char kEscapeEverything[] = "--escape-everything";
 // reaches the terminate handler.
 void EscapeEverything() noexcept { ThrowPastEverything(); }
 
-// The box that a process shows, or null.
-HWND BoxOfProcess(DWORD process) {
-  for (HWND hwnd : TopLevelWindows()) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == process && IsWindowVisible(hwnd) && IsClass(hwnd, L"#32770")) return hwnd;
-  }
-  return nullptr;
-}
-
 TEST(FatalErrors, AnErrorThatEscapesEverythingEndsTheProgramWithAFrenchBoxAndItsExitCode) {
   const std::wstring self = ProgramPath();
   std::wstring commandLine = L"\"" + self + L"\" " + Widen(kEscapeEverything);
@@ -195,9 +187,10 @@ TEST(FatalErrors, AnErrorThatEscapesEverythingEndsTheProgramWithAFrenchBoxAndIts
 
   HWND box = nullptr;
   const DWORD end = GetTickCount() + 30000;
-  while (!(box = BoxOfProcess(child.dwProcessId)) && !Expired(end) &&
+  while (!(box = FindTopLevel({.cls = L"#32770", .pid = child.dwProcessId})) && !Expired(end) &&
          WaitForSingleObject(child.hProcess, 100) == WAIT_TIMEOUT) {
   }
+  if (!box) TerminateProcess(child.hProcess, 1);  // else it outlives the test, and ctest waits on it
   ASSERT_NE(box, nullptr) << "no box within 30 s";
   Sleep(200);  // drawn, as a player sees it
   const TMessageBoxView view = ReadMessageBox(box);
@@ -235,8 +228,7 @@ TEST(FatalErrors, AnErrorThatEscapesEverythingEndsTheProgramWithAFrenchBoxAndIts
 
 int main(int argc, char** argv) {
   TApplication application;
-  application.SetTitle(kBrelixTitle);
-  application.SetIconName(RESOURCE_NAME(RES_MAIN_ICON));
+  SetUpApplication(application);
   if (argc > 1 && std::string_view(argv[1]) == kEscapeEverything) EscapeEverything();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -52,32 +52,14 @@ class SpinEditTest : public testing::Test {
     ClientToScreen(edit.Arrows().Handle(), &p);
     return p;
   }
-  static void MouseButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-  }
+  // Holds the mouse button down on an arrow until the pair holds the mouse.
   void Press(POINT at) {
     SetCursorPos(at.x, at.y);
     Pump(60);
     const HWND target = WindowFromPoint(at);
     ASSERT_TRUE(target == field->Arrows().Handle() || target == other->Arrows().Handle());
-    // Under Wine a press injected now and then reaches no window (see
-    // RealClick): pressed again until the pair holds the mouse.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-      MouseButton(MOUSEEVENTF_LEFTDOWN);
-      if (PumpUntil([target] { return GetCapture() == target; }, 400)) break;
-      MouseButton(MOUSEEVENTF_LEFTUP);
-      Pump(30);
-    }
+    RealPress(at, target);
     Pump(20);
-  }
-  // Lets the button go and waits until the arrows have handled it: they
-  // hold the mouse until then.
-  static void Release() {
-    MouseButton(MOUSEEVENTF_LEFTUP);
-    PumpUntil([] { return GetCapture() == nullptr; }, 5000);
   }
 
   // Whether the screen shows the field's arrow pair as the pair paints it:
@@ -253,7 +235,7 @@ TEST_F(SpinEditTest, HoldingAnArrowRepeatsThenStepsOnceMoreOnRelease) {
   // between two keeps to the period.
   ASSERT_TRUE(PumpUntil([&] { return seen.size() >= 6; }, 10000)) << seen.size() << " repeats";
   const std::size_t held = seen.size();
-  Release();
+  RealRelease();
   std::vector<DWORD> gaps;
   for (std::size_t i = 0; i < held; ++i) {
     EXPECT_GE(when[i] - beforePress, 390u + 100u * i) << "repeat " << i;
@@ -270,7 +252,7 @@ TEST_F(SpinEditTest, HoldingAnArrowRepeatsThenStepsOnceMoreOnRelease) {
   Press(ArrowCentre(*field, false));
   Pump(100);
   EXPECT_TRUE(seen.empty());
-  Release();
+  RealRelease();
   EXPECT_EQ(seen.size(), 1u);
 
   // Released off the arrow: no step.
@@ -281,7 +263,7 @@ TEST_F(SpinEditTest, HoldingAnArrowRepeatsThenStepsOnceMoreOnRelease) {
   GetWindowRect(other->Handle(), &away);
   SetCursorPos(away.left + 5, away.top + 5);
   Pump(300);
-  Release();
+  RealRelease();
   EXPECT_TRUE(seen.empty());
 }
 
@@ -293,7 +275,7 @@ TEST_F(SpinEditTest, PressingAnArrowFocusesTheFieldAndTheOldFieldClamps) {
   Type(*other, L"20");
   field->SetValue(5);
   Press(ArrowCentre(*field, true));
-  Release();
+  RealRelease();
   EXPECT_TRUE(field->Focused());
   EXPECT_EQ(other->Text(), L"10");
   EXPECT_EQ(field->Text(), L"6");
@@ -322,7 +304,7 @@ TEST_F(SpinEditTest, ReadOnlyAndDisabledEditorRefuseWithBeeps) {
   EXPECT_TRUE(PumpUntil([&] { return beeps.Beeps >= 2 + 3; }, 10000)) << beeps.Beeps;
   EXPECT_EQ(field->Arrows().UpArrow().State(), TButtonState::Down);
   EXPECT_EQ(field->Arrows().CaptureControl(), &field->Arrows().UpArrow());
-  Release();
+  RealRelease();
   EXPECT_GE(beeps.Beeps, 2 + 3);
   EXPECT_EQ(field->Text(), L"5");
 
@@ -362,7 +344,7 @@ TEST_F(SpinEditTest, AnErrorInARepeatedClickStopsTheTimerAndReachesTheHandler) {
   field->OnChange = [](TComponent*) { throw std::runtime_error("Valeur refusée"); };
   Press(ArrowCentre(*field, true));
   PumpUntil([&] { return boxes.Count() >= 1; }, 10000);
-  Release();
+  RealRelease();
   ASSERT_GE(boxes.Count(), 1u);
   EXPECT_EQ(boxes.Boxes()[0].Text, LoadText(IDS_ERROR_UNEXPECTED));
   EXPECT_EQ(boxes.Boxes()[0].Icon, LoadIconW(nullptr, IDI_ERROR));
@@ -486,7 +468,7 @@ TEST_F(SpinEditTest, ALostCaptureReleasesAHeldArrowWithoutAStep) {
   EXPECT_EQ(field->Arrows().CaptureControl(), nullptr);
   EXPECT_TRUE(ArrowsOnScreen(*field)) << "drawn raised again";
   ReleaseCapture();
-  MouseButton(MOUSEEVENTF_LEFTUP);
+  RealRelease();
   Pump(50);
   EXPECT_EQ(changes, 0);
   EXPECT_EQ(field->Text(), L"5");

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "BrelixWindows.h"
+#include "Utf8.h"
 
 namespace soak {
 
@@ -37,38 +38,19 @@ bool Request(const std::string& request, std::string* said = nullptr) {
   return false;
 }
 
-// Waits for Wine to show what the input did, for at most 2 s.
-template <class F>
-bool Arrived(F done) {
-  const DWORD end = GetTickCount() + 2000;
-  while (!done()) {
-    if (Expired(end)) return done();
-    Sleep(1);
-  }
-  return true;
-}
-
 // Makes the input, and once more if Wine never showed its effect: the one
 // case where input is made again, counted and told.
 template <class F>
 void Make(const std::string& request, F done) {
   for (int attempt = 0; attempt < 2; ++attempt) {
     const bool taken = Request(request);
-    if (Arrived(done)) return;
+    if (WaitUntil(done, 2000)) return;  // Wine showed what the input did
     if (attempt == 0) {
       ++lost;
       std::printf("  (input not seen by Wine after 2 s%s, window in front %p, made again: %s)\n",
                   taken ? "" : ", not taken by X", static_cast<void*>(GetForegroundWindow()), request.c_str());
     }
   }
-}
-
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       nullptr);
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-  return out;
 }
 
 DWORD WINAPI AsyncState(void* vk) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <iterator>
 
 #include "Input.h"
@@ -30,29 +31,23 @@ void PumpOwn() {
 }
 
 // Waits until `done` holds, for at most `ms`.
-template <class F>
-bool WaitFor(F done, DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  while (!done()) {
-    if (Expired(end)) return done();
+bool WaitFor(const std::function<bool()>& done, DWORD ms) {
+  return WaitUntil(done, ms, [] {
     PumpOwn();
     Sleep(1);
-  }
-  return true;
+  });
 }
 
 // Runs a check until it holds, for at most `ms`: input reaches the program
 // a moment after it is sent, and what it changes is drawn a moment later.
-template <class F>
-std::string Eventually(const TProgram& program, F check, DWORD ms = 1500) {
-  const DWORD end = GetTickCount() + ms;
-  for (;;) {
-    std::string failure = check();
-    if (failure.empty() || Expired(end)) return failure;
+std::string Eventually(const TProgram& program, const std::function<std::string()>& check, DWORD ms = 1500) {
+  std::string failure;
+  WaitUntil([&] { return (failure = check()).empty(); }, ms, [&] {
     PumpOwn();
     Sleep(10);
     program.Settle(1);
-  }
+  });
+  return failure;
 }
 
 std::vector<std::wstring> FieldTexts(HWND dialog) {
@@ -481,11 +476,10 @@ std::string TPlayer::HoldArrow(HWND dialog, const TEvent& event) {
   MouseMove(p);
   MouseButton(p, false, true);
   WaitFor([&] { FProgram.Settle(1); return FProgram.Capture() == pair; }, 1000);
-  const DWORD end = GetTickCount() + event.B;
-  while (!Expired(end)) {
+  WaitUntil([] { return false; }, event.B, [] {  // the arrow held that long
     PumpOwn();
     Sleep(10);
-  }
+  });
   switch (event.C) {
     case aeReleaseOff: {
       const RECT dr = ScreenRect(dialog);

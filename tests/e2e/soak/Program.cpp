@@ -82,9 +82,7 @@ std::string TProgram::StartReport(const std::string& failure) const {
     return std::string(text) + " " + Narrow(ClassOf(hwnd)) + " '" + Narrow(TextOf(hwnd)) + "' (X window " +
            std::to_string(e2e::XWindowOf(hwnd)) + ")";
   };
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (FThread) GetGUIThreadInfo(FThread, &info);
+  const GUITHREADINFO info = ThreadState();
   DWORD_PTR result = 0;
   const char* state = !Running() ? "has ended"
                       : !FMain   ? "runs"
@@ -121,11 +119,11 @@ bool TProgram::WaitExit(DWORD ms, DWORD& code) {
 HWND TProgram::Main() const { return FMain && IsWindow(FMain) ? FMain : nullptr; }
 
 HWND TProgram::Shown(const wchar_t* cls, const wchar_t* title) const {
-  return FPid ? e2e::FindTopLevel({.cls = cls, .title = title, .pid = FPid}) : nullptr;
+  return FPid ? FindTopLevel({.cls = cls, .title = title, .pid = FPid}) : nullptr;
 }
 
 HWND TProgram::Find(const wchar_t* title) const {
-  return FPid ? e2e::FindTopLevel({.title = title, .pid = FPid, .hiddenToo = true}) : nullptr;
+  return FPid ? FindTopLevel({.title = title, .pid = FPid, .hiddenToo = true}) : nullptr;
 }
 
 bool TProgram::Owns(HWND hwnd) const {
@@ -143,23 +141,16 @@ bool TProgram::Settle(int roundTrips, DWORD ms) const {
   return true;
 }
 
-HWND TProgram::Focus() const {
+GUITHREADINFO TProgram::ThreadState() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  return FThread && GetGUIThreadInfo(FThread, &info) ? info.hwndFocus : nullptr;
+  if (!FThread || !GetGUIThreadInfo(FThread, &info)) info = {};
+  return info;
 }
 
-HWND TProgram::Capture() const {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  return FThread && GetGUIThreadInfo(FThread, &info) ? info.hwndCapture : nullptr;
-}
-
-bool TProgram::InMenu() const {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  return FThread && GetGUIThreadInfo(FThread, &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
-}
+HWND TProgram::Focus() const { return ThreadState().hwndFocus; }
+HWND TProgram::Capture() const { return ThreadState().hwndCapture; }
+bool TProgram::InMenu() const { return ThreadState().flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE); }
 
 bool TProgram::Activate(HWND hwnd) const {
   if (!hwnd) return false;

@@ -54,6 +54,8 @@ class TProgram {
   std::string TakesKeys();
   // The failure, then the state of the program, its windows and the focus.
   std::string StartReport(const std::string& failure) const;
+  // The state of the program's thread, all empty when it cannot be read.
+  GUITHREADINFO ThreadState() const;
 
   std::wstring FExe, FTitle;
   HANDLE FProcess = nullptr;

@@ -1,20 +1,12 @@
-#pragma once
-// A copy of this test program run again, as a child, for what one process
-// cannot show of itself: another user locale, another folder. It is started
-// through Wine's Unix spawn, as a player's shell would start it, so that its
-// Unix environment is its own.
+#include "ChildProgram.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "Strings.h"
 
-// The Unix path of a Windows one, through Wine's own export.
-inline std::string UnixPath(const std::wstring& path) {
+std::string UnixPath(const std::wstring& path) {
   using ToUnix = char*(CDECL*)(const wchar_t*);
   FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name");
   if (!proc) return {};
@@ -25,17 +17,13 @@ inline std::string UnixPath(const std::wstring& path) {
   return result;
 }
 
-inline std::wstring ProgramPath() {
+std::wstring ProgramPath() {
   wchar_t buffer[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, buffer, MAX_PATH);
   return buffer;
 }
 
-// Runs the tests `filter` of `program` (a copy of this one) in a new Wine
-// process whose Unix environment has `assignments` (NAME=value) besides this
-// one's. Returns true when they passed.
-inline bool RunChildTests(const std::wstring& program, const std::string& filter,
-                          const std::vector<std::string>& assignments) {
+bool RunChildTests(const std::wstring& program, const std::string& filter, const std::vector<std::string>& assignments) {
   using Spawn = LONG(CDECL*)(char* const argv[], int wait);
   FARPROC proc = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "__wine_unix_spawnvp");
   wchar_t loader[MAX_PATH] = {};
