@@ -1,4 +1,4 @@
-#include "hh_funcs_names.h"
+#include "hh_funcs_version.h"
 
 #include <span>
 

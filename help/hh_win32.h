@@ -1,0 +1,35 @@
+#pragma once
+// What the help layer's Win32 code shares: loaded libraries and their
+// entries, and whether a file or a folder exists at an ANSI path.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+
+struct TLibraryFreer {
+  void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+using TLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, TLibraryFreer>;
+
+// The library's export of that name, or null.
+template <class TEntry>
+TEntry Entry(HMODULE module, const char* name) {
+  // Through the generic function pointer type, which converts without warning.
+  return reinterpret_cast<TEntry>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// Attributes of what is at path; none for an empty path, which the platform
+// would take as the current folder.
+inline DWORD PathAttributes(const std::string& path) {
+  return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+}
+inline bool FileExists(const std::string& path) {
+  const DWORD attributes = PathAttributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+inline bool DirectoryExists(const std::string& path) {
+  const DWORD attributes = PathAttributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
