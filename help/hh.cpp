@@ -1,8 +1,6 @@
 #include "hh.h"
 
 #include <cstring>
-#include <memory>
-#include <type_traits>
 
 #include "hh_funcs_buffer.h"
 #include "hh_win32.h"
@@ -13,11 +11,6 @@ namespace {
 // the engine library.
 constexpr char kEngineKey[] = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 constexpr wchar_t kHelpFileName[] = L"Brelix.chm";
-
-struct TRegKeyCloser {
-  void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using TRegKey = std::unique_ptr<std::remove_pointer_t<HKEY>, TRegKeyCloser>;
 
 // The engine, one per process: the library and the entries found in it.
 struct THelpEngineState {

@@ -1,6 +1,5 @@
 #include "hh_funcs.h"
 
-#include <memory>
 #include <vector>
 
 #include "hh.h"
@@ -18,11 +17,6 @@ constexpr std::uint32_t kModuleNameSize = 301;
 constexpr std::uint32_t kSystemDirectorySize = 261;
 constexpr std::uint32_t kTempPathSize = 300;
 
-struct TFileCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using TFileHandle = std::unique_ptr<void, TFileCloser>;
-
 TFileHandle OpenFile(const std::string& path, DWORD disposition) {
   HANDLE handle =
       CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -39,11 +33,6 @@ std::string SystemPath() {
   return ReadWholeText(kSystemDirectorySize, [](char* buffer, std::uint32_t size) {
     return static_cast<std::uint32_t>(GetSystemDirectoryA(buffer, size));
   });
-}
-
-LCID FormatLocale() {
-  const LCID locale = GetThreadLocale();
-  return locale != 0 ? locale : LOCALE_USER_DEFAULT;
 }
 
 // GetDateFormatA, GetTimeFormatA and GetLocaleInfoA: asked with no buffer,
@@ -79,13 +68,15 @@ THelpFacts ReadHelpFacts() {
   os.dwOSVersionInfoSize = sizeof os;
   if (GetVersionExA(&os)) facts.Os = {os.dwPlatformId, os.dwMajorVersion, os.dwMinorVersion, os.dwBuildNumber};
   facts.ThreadLocale = GetThreadLocale();
+  const LCID locale = facts.ThreadLocale != 0 ? facts.ThreadLocale : LOCALE_USER_DEFAULT;
   const std::string separator =
-      LocaleText([](char* buffer, int size) { return GetLocaleInfoA(FormatLocale(), LOCALE_SDECIMAL, buffer, size); });
+      LocaleText([locale](char* buffer, int size) { return GetLocaleInfoA(locale, LOCALE_SDECIMAL, buffer, size); });
   facts.DecimalSeparator = separator.empty() ? "." : separator.substr(0, 1);
-  facts.Date = LocaleText(
-      [](char* buffer, int size) { return GetDateFormatA(FormatLocale(), DATE_SHORTDATE, nullptr, nullptr, buffer, size); });
+  facts.Date = LocaleText([locale](char* buffer, int size) {
+    return GetDateFormatA(locale, DATE_SHORTDATE, nullptr, nullptr, buffer, size);
+  });
   facts.Time =
-      LocaleText([](char* buffer, int size) { return GetTimeFormatA(FormatLocale(), 0, nullptr, nullptr, buffer, size); });
+      LocaleText([locale](char* buffer, int size) { return GetTimeFormatA(locale, 0, nullptr, nullptr, buffer, size); });
   return facts;
 }
 

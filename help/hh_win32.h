@@ -1,6 +1,6 @@
 #pragma once
-// What the help layer's Win32 code shares: loaded libraries and their
-// entries, and whether a file or a folder exists at an ANSI path.
+// What the help layer's Win32 code shares: owners of handles, the entries of
+// a loaded library, and whether a file or a folder exists at an ANSI path.
 
 #include <windows.h>
 
@@ -8,10 +8,16 @@
 #include <string>
 #include <type_traits>
 
-struct TLibraryFreer {
-  void operator()(HMODULE module) const { FreeLibrary(module); }
+// Owns a handle and frees it with Free when it goes.
+template <class H, auto Free>
+struct THandleFreer {
+  void operator()(H handle) const { Free(handle); }
 };
-using TLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, TLibraryFreer>;
+template <class H, auto Free>
+using THandleOwner = std::unique_ptr<std::remove_pointer_t<H>, THandleFreer<H, Free>>;
+using TLibrary = THandleOwner<HMODULE, FreeLibrary>;
+using TRegKey = THandleOwner<HKEY, RegCloseKey>;
+using TFileHandle = THandleOwner<HANDLE, CloseHandle>;
 
 // The library's export of that name, or null.
 template <class TEntry>

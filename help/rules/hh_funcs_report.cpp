@@ -10,13 +10,6 @@ namespace {
 constexpr int kRuleWidth = 80;
 constexpr std::string_view kParameterSeparator = " | ";
 
-// Values in the report stand after a tab, so they line up past the labels.
-std::string Tabbed(std::string_view value) {
-  std::string out(1, '\t');
-  out += value;
-  return out;
-}
-
 std::string Joined(const std::vector<std::string>& parts) {
   std::string out;
   for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -74,10 +67,11 @@ std::vector<TReportLine> DebugReportLines(const THelpEnvironment& environment, c
   const std::uint32_t build = os.PlatformId == 1 ? (os.Build & 0xFFFF) : os.Build;
   std::vector<TReportLine> lines;
   lines.reserve(22);
-  // One line at a time, each with its one value after a tab, or none: the
-  // same few calls for every line keep the program small.
+  // One line at a time, each with its one value after a tab (so that the
+  // values line up past the labels), or none: the same few calls for every
+  // line keep the program small.
   const auto line = [&lines](std::string_view format, std::string_view value) {
-    lines.push_back({format, {Tabbed(value)}});
+    lines.push_back({format, {'\t' + std::string(value)}});
   };
   const auto rule = [&lines](std::string_view format) { lines.push_back({format, {}}); };
   line("!Filename:             %s", environment.ReportPath());
