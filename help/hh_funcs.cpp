@@ -35,6 +35,11 @@ std::string SystemPath() {
   });
 }
 
+// version.dll is not among the libraries Windows always takes from the
+// system folder: it is loaded from there by its full path, so that a file of
+// the same name beside the program is never the one used.
+TLibrary LoadVersionLibrary() { return TLibrary(LoadLibraryA((SystemPath() + "\\version.dll").c_str())); }
+
 // GetDateFormatA, GetTimeFormatA and GetLocaleInfoA: asked with no buffer,
 // they give the size they need, terminating zero included.
 template <class F>
@@ -62,6 +67,8 @@ THelpFacts ReadHelpFacts() {
   });
   if (!DirectoryExists(facts.TempPath)) facts.TempPath.clear();
   facts.DebugMarker = FileExists(DebugMarkerFile(facts));
+  // Loaded once for both reads, which then only take another reference.
+  const TLibrary versionLibrary = LoadVersionLibrary();
   facts.EngineVersion = ReadFileVersion(LocateHelpEngine());
   facts.BrowserVersion = ReadFileVersion(BrowserFile(facts));
   OSVERSIONINFOA os = {};
@@ -82,10 +89,7 @@ THelpFacts ReadHelpFacts() {
 
 std::optional<TVersion> ReadFileVersion(const std::string& path) {
   if (!FileExists(path)) return std::nullopt;
-  // version.dll is not among the libraries Windows always takes from the
-  // system folder: it is loaded from there by its full path, so that a file
-  // of the same name beside the program is never the one used.
-  const TLibrary version(LoadLibraryA((SystemPath() + "\\version.dll").c_str()));
+  const TLibrary version = LoadVersionLibrary();
   if (!version) return std::nullopt;
   const auto getSize = Entry<DWORD(WINAPI*)(LPCSTR, LPDWORD)>(version.get(), "GetFileVersionInfoSizeA");
   const auto getInfo = Entry<BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID)>(version.get(), "GetFileVersionInfoA");
