@@ -1,13 +1,9 @@
 #include "hh.h"
 
-#include <algorithm>
 #include <cstring>
-#include <memory>
-#include <type_traits>
-#include <vector>
 
-#include "hh_files.h"
-#include "hh_library.h"
+#include "hh_funcs_buffer.h"
+#include "hh_win32.h"
 
 namespace {
 
@@ -15,11 +11,6 @@ namespace {
 // the engine library.
 constexpr char kEngineKey[] = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 constexpr wchar_t kHelpFileName[] = L"Brelix.chm";
-
-struct TRegKeyCloser {
-  void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using TRegKey = std::unique_ptr<std::remove_pointer_t<HKEY>, TRegKeyCloser>;
 
 // The engine, one per process: the library and the entries found in it.
 struct THelpEngineState {
@@ -30,37 +21,28 @@ struct THelpEngineState {
 };
 THelpEngineState theEngine;
 
-// The key's default value as text, up to its first zero. Values of any type but
-// plain or expandable text count as absent; expandable text is not expanded.
+// The key's default value as text, up to its first zero (stored text need
+// not end with one). Values of any type but plain or expandable text count
+// as absent; expandable text is not expanded.
 std::string ReadDefaultText(HKEY key) {
-  std::vector<char> data(MAX_PATH + 1);
-  for (int attempt = 0; attempt < 4; ++attempt) {
+  return ReadWholeText(MAX_PATH + 1, [key](char* buffer, std::uint32_t size) -> std::uint32_t {
     DWORD type = REG_NONE;
-    DWORD size = static_cast<DWORD>(data.size());
-    const LONG result = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
-    if (result == ERROR_MORE_DATA) {
-      data.resize(size + 1);
-      continue;
-    }
-    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
-    // Stored text need not end with a zero.
-    const std::size_t length = std::min<std::size_t>(size, data.size());
-    return std::string(data.data(), strnlen(data.data(), length));
-  }
-  return {};
+    DWORD bytes = size;
+    const LONG result = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes);
+    if (result == ERROR_MORE_DATA) return bytes;
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return 0;
+    return static_cast<std::uint32_t>(strnlen(buffer, bytes));
+  });
 }
 
 // A relative registry path resolved the way the file-exists test saw it, so
 // that the library loaded is the file tested and never one found by the DLL
 // search order (the program's own folder comes first there).
 std::string FullPath(const std::string& path) {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (length == 0) return path;
-    if (length < buffer.size()) return std::string(buffer.data(), length);
-    buffer.resize(length + 1);
-  }
+  const std::string full = ReadWholeText(MAX_PATH, [&path](char* buffer, std::uint32_t size) {
+    return static_cast<std::uint32_t>(GetFullPathNameA(path.c_str(), size, buffer, nullptr));
+  });
+  return full.empty() ? path : full;
 }
 
 // Loads a library without the system's error boxes: failures here are silent.
@@ -73,77 +55,51 @@ HMODULE LoadLibraryQuietly(const std::string& path) {
   return module;
 }
 
-template <class TEntry>
-TEntry Entry(HMODULE module, const char* name) {
-  // Through the generic function pointer type, which converts without warning.
-  return reinterpret_cast<TEntry>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 std::wstring ExecutablePath() {
-  std::wstring buffer(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
-    // A cut name fills the whole buffer (and is not terminated on XP).
-    if (length < buffer.size()) return buffer.substr(0, length);
-    if (buffer.size() > 0x10000) return {};
-    buffer.resize(buffer.size() * 2);
-  }
+  return ReadWholeText<wchar_t>(MAX_PATH, [](wchar_t* buffer, std::uint32_t size) {
+    return static_cast<std::uint32_t>(GetModuleFileNameW(nullptr, buffer, size));
+  });
 }
 
-// Text in the ANSI code page; a character it lacks becomes "?", never a
-// look-alike that could name another file. `exact` tells whether every
-// character was there.
-std::string ToAnsi(const std::wstring& text, bool* exact = nullptr) {
-  if (exact) *exact = true;
-  if (text.empty()) return {};
+// The path as the engine's ANSI entry can take it, or empty text: every
+// character must be in the ANSI code page (one it lacks never becomes a
+// look-alike that could name another file), and the whole shorter than
+// MAX_PATH, beyond which the entry cannot go.
+std::string EngineAnsiPath(const std::wstring& path) {
+  const int size = static_cast<int>(path.size());
+  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0 || length >= MAX_PATH) return {};
+  std::string ansi(static_cast<std::size_t>(length), '\0');
   BOOL lossy = FALSE;
-  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), out.data(), length,
-                      nullptr, exact ? &lossy : nullptr);
-  if (exact) *exact = !lossy;
-  return out;
+  if (!WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), size, ansi.data(), length, nullptr, &lossy) ||
+      lossy)
+    return {};
+  return ansi;
 }
-
-// A path the engine can open: in the ANSI code page and shorter than
-// MAX_PATH, which its ANSI entry cannot go beyond.
-bool EngineCanOpen(const std::string& path, bool exact) { return exact && !path.empty() && path.size() < MAX_PATH; }
 
 }  // namespace
 
 std::string LocateHelpEngine() {
-  std::string path;
-  {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kEngineKey, 0, KEY_READ, &opened) != ERROR_SUCCESS) return path;
-    const TRegKey key(opened);
-    path = ReadDefaultText(key.get());
-  }
-  if (!path.empty() && !FileExists(path)) path.clear();
-  return path;
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kEngineKey, 0, KEY_READ, &opened) != ERROR_SUCCESS) return {};
+  const TRegKey key(opened);
+  const std::string path = ReadDefaultText(key.get());
+  return FileExists(path) ? path : std::string();
 }
 
 void LoadHelpEngine() {
   if (theEngine.Module) return;
   const std::string path = LocateHelpEngine();
-  if (path.empty() || !FileExists(path)) return;
+  if (path.empty()) return;
   TLibrary module(LoadLibraryQuietly(FullPath(path)));
   if (!module) return;
   theEngine.HtmlHelpA = Entry<THtmlHelpA>(module.get(), "HtmlHelpA");
   theEngine.HtmlHelpW = Entry<THtmlHelpW>(module.get(), "HtmlHelpW");
-  theEngine.HtmlHelp = Entry<THtmlHelpA>(module.get(), "HtmlHelpA");
+  theEngine.HtmlHelp = theEngine.HtmlHelpA;
   theEngine.Module = std::move(module);
 }
 
-void UnloadHelpEngine() {
-  if (!theEngine.Module) return;
-  theEngine.Module.reset();
-  theEngine.HtmlHelpA = nullptr;
-  theEngine.HtmlHelpW = nullptr;
-  theEngine.HtmlHelp = nullptr;
-}
+void UnloadHelpEngine() { theEngine = {}; }
 
 HMODULE HelpEngineModule() { return theEngine.Module.get(); }
 THtmlHelpA HtmlHelpA() { return theEngine.HtmlHelpA; }
@@ -151,25 +107,19 @@ THtmlHelpW HtmlHelpW() { return theEngine.HtmlHelpW; }
 THtmlHelpA HtmlHelp() { return theEngine.HtmlHelp; }
 
 std::string HelpFilePath() {
-  std::wstring path = ExecutablePath();
-  const std::size_t name = path.find_last_of(L'\\') + 1;  // 0 when there is no folder
-  path.erase(name);
-  path += kHelpFileName;
-  bool exact = false;
-  std::string ansi = ToAnsi(path, &exact);
-  if (EngineCanOpen(ansi, exact)) return ansi;
+  std::wstring folder = ExecutablePath();
+  folder.erase(folder.find_last_of(L'\\') + 1);  // all of it when there is no folder
+  const std::string path = EngineAnsiPath(folder + kHelpFileName);
+  if (!path.empty()) return path;
   // A folder named outside the ANSI code page, or too deep: its short name
   // is made of ANSI characters and much shorter. The folder's, not the
   // file's: a missing file has none, and the engine then says it is missing.
-  path.erase(name);
-  std::wstring shortPath(MAX_PATH, L'\0');
-  const DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), MAX_PATH);
+  std::wstring shortFolder(MAX_PATH, L'\0');
+  const DWORD length = GetShortPathNameW(folder.c_str(), shortFolder.data(), MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return {};
-  shortPath.resize(length);
-  if (shortPath.back() != L'\\') shortPath += L'\\';
-  shortPath += kHelpFileName;
-  ansi = ToAnsi(shortPath, &exact);
-  return EngineCanOpen(ansi, exact) ? ansi : std::string();
+  shortFolder.resize(length);
+  if (shortFolder.back() != L'\\') shortFolder += L'\\';
+  return EngineAnsiPath(shortFolder + kHelpFileName);
 }
 
 THelpEngineUnit::THelpEngineUnit() {

@@ -1,7 +1,8 @@
 #include "hh_funcs_probe.h"
 
+#include <optional>
+
 #include "hh_funcs_cmdline.h"
-#include "hh_funcs_names.h"
 #include "hh_funcs_text.h"
 
 namespace {
@@ -10,110 +11,95 @@ constexpr char kTestFileName[] = "\\$_Temp_$.$$$";
 constexpr char kMarkerFileName[] = "\\debug.debug";
 constexpr char kBrowserFileName[] = "\\Shdocvw.dll";
 
-TLeadBytePredicate LeadBytes(const THelpPlatform& platform) {
-  return [&platform](unsigned char byte) { return platform.IsLeadByte(byte); };
+TLeadBytePredicate LeadBytes(const THelpFacts& facts) {
+  return [&facts](unsigned char byte) { return facts.LeadBytes[byte]; };
 }
 
-std::string WithoutTrailingBackslashes(const THelpPlatform& platform, std::string path) {
-  StripTrailingChar(path, '\\', LeadBytes(platform));
+std::string WithoutTrailingBackslashes(const THelpFacts& facts, std::string path) {
+  StripTrailingChar(path, '\\', LeadBytes(facts));
   return path;
 }
 
-std::string DirectoryOf(const THelpPlatform& platform, const std::string& fileName) {
-  return WithoutTrailingBackslashes(platform, SplitFileName(fileName, LeadBytes(platform)).Dir);
+// A file name's directory, without trailing backslash, and its name.
+TPathParts SplitPath(const THelpFacts& facts, const std::string& fileName) {
+  TPathParts parts = SplitFileName(fileName, LeadBytes(facts));
+  parts.Dir = WithoutTrailingBackslashes(facts, parts.Dir);
+  return parts;
+}
+
+// Old builds shifted, so that the release table can compare them.
+std::optional<TVersion> ReadBrowserVersion(const THelpFacts& facts) {
+  if (!facts.BrowserVersion) return std::nullopt;
+  return ShiftOldBrowserFields(*facts.BrowserVersion);
+}
+
+std::string VersionTextOf(const std::optional<TVersion>& version) {
+  return version ? VersionText(*version) : std::string();
+}
+
+std::string HelpFriendlyVersion(const std::optional<TVersion>& engine) {
+  return engine ? HelpReleaseName(*engine) : std::string();
+}
+
+std::string BrowserFriendlyVersion(const std::optional<TVersion>& browser) {
+  return browser ? BrowserReleaseName(*browser) : std::string();
+}
+
+void WriteDebugReport(const THelpFacts& facts, THelpFiles& files, const THelpEnvironment& environment) {
+  const std::string reportPath = environment.ReportPath();
+  // Also on an ordinary start: a report never outlives the debug run that wrote it.
+  files.Remove(reportPath);
+  if (!environment.DebugReportOn) return;
+  for (const TReportLine& line : DebugReportLines(environment, facts))
+    WriteReportLine(files, reportPath, line.Format, line.Args, facts.Time);
 }
 
 }  // namespace
 
-std::string SystemDirectory(THelpPlatform& platform) {
-  return WithoutTrailingBackslashes(platform, platform.SystemDirectory());
+std::string DebugMarkerFile(const THelpFacts& facts) {
+  const std::string dir = SplitPath(facts, facts.ModuleFileName).Dir;
+  return dir.empty() ? std::string() : dir + kMarkerFileName;
 }
 
-std::string TempDirectory(THelpPlatform& platform) {
-  std::string path = platform.TempPath();
-  if (path.empty() || !platform.DirectoryExists(path)) path = "c:";
-  return WithoutTrailingBackslashes(platform, path);
+std::string BrowserFile(const THelpFacts& facts) { return SystemDirectory(facts) + kBrowserFileName; }
+
+std::string SystemDirectory(const THelpFacts& facts) { return WithoutTrailingBackslashes(facts, facts.SystemPath); }
+
+std::string TempDirectory(const THelpFacts& facts) {
+  return WithoutTrailingBackslashes(facts, facts.TempPath.empty() ? "c:" : facts.TempPath);
 }
 
-bool DirectoryWritable(THelpPlatform& platform, const std::string& dir) {
-  const std::string base = WithoutTrailingBackslashes(platform, dir);
+bool DirectoryWritable(const THelpFacts& facts, THelpFiles& files, const std::string& dir) {
+  const std::string base = WithoutTrailingBackslashes(facts, dir);
   // An empty directory would put the test file at the root of the current drive.
   if (base.empty()) return false;
   const std::string testFile = base + kTestFileName;
-  if (!platform.CreateEmptyFile(testFile)) return false;
-  platform.RemoveFile(testFile);
+  if (!files.Create(testFile)) return false;
+  files.Remove(testFile);
   return true;
 }
 
-TFileVersion ReadFileVersion(THelpPlatform& platform, const std::string& path) {
-  if (path.empty() || !platform.FileExists(path)) return {};
-  const std::optional<TFileVersionWords> words = platform.FileVersionWords(path);
-  if (!words) return {};
-  const TVersion number = VersionFromFileVersionWords(words->MostSignificant, words->LeastSignificant);
-  return {number, VersionText(number)};
+void WriteReportLine(THelpFiles& files, const std::string& reportPath, std::string_view format,
+                     const std::vector<TReportArg>& args, const std::string& time) {
+  files.Append(reportPath, ReportLineForFile(FormatReportLine(format, args), time));
 }
 
-TFileVersion ReadBrowserVersion(THelpPlatform& platform) {
-  TFileVersion version = ReadFileVersion(platform, SystemDirectory(platform) + kBrowserFileName);
-  if (version.Text.empty()) return version;
-  version.Number = ShiftOldBrowserFields(version.Number);
-  version.Text = VersionText(version.Number);
-  return version;
-}
-
-std::string HelpFriendlyVersion(const TFileVersion& engine) {
-  return engine.Text.empty() ? std::string() : HelpReleaseName(engine.Number);
-}
-
-std::string BrowserFriendlyVersion(const TFileVersion& browser) {
-  return browser.Text.empty() ? std::string() : BrowserReleaseName(browser.Number);
-}
-
-void WriteReportLine(THelpPlatform& platform, const std::string& reportPath, std::string_view format,
-                     const std::vector<TReportArg>& args) {
-  const std::string bytes =
-      ReportLineForFile(FormatReportLine(format, args), [&platform] { return platform.LocalTime(); });
-  platform.AppendToFile(reportPath, bytes);
-}
-
-void WriteDebugReport(THelpPlatform& platform, const THelpEnvironment& environment) {
-  const std::string reportPath = environment.ReportPath();
-  // Also on an ordinary start: a report never outlives the debug run that wrote it.
-  if (platform.FileExists(reportPath)) platform.RemoveFile(reportPath);
-  if (!environment.DebugReportOn) return;
-  TReportContext context;
-  context.DateTime = platform.LocalDateTime();
-  context.Os = platform.OsVersion();
-  context.ThreadLocale = platform.ThreadLocale();
-  context.DecimalSeparator = platform.DecimalSeparator();
-  context.ExePath = platform.ExeFileName();
-  context.Parameters = CommandLineParameters(platform.CommandLine());
-  for (const TReportLine& line : DebugReportLines(environment, context))
-    WriteReportLine(platform, reportPath, line.Format, line.Args);
-}
-
-THelpEnvironment ProbeEnvironment(THelpPlatform& platform) {
+THelpEnvironment ProbeEnvironment(const THelpFacts& facts, THelpFiles& files) {
   THelpEnvironment env;
-  env.ModuleFullName = platform.ModuleFileName();
-  const TPathParts module = SplitFileName(env.ModuleFullName, LeadBytes(platform));
-  env.ModuleDir = WithoutTrailingBackslashes(platform, module.Dir);
+  env.ModuleFullName = facts.ModuleFileName;
+  const TPathParts module = SplitPath(facts, env.ModuleFullName);
+  env.ModuleDir = module.Dir;
   env.ModuleName = module.Name;
-  env.RunDir = DirectoryOf(platform, platform.ExeFileName());
-  env.ReportDir = DirectoryWritable(platform, env.ModuleDir) ? env.ModuleDir : TempDirectory(platform);
-
-  env.DebugReportOn = (!env.ModuleDir.empty() && platform.FileExists(env.ModuleDir + kMarkerFileName)) ||
-                      DebugSwitchGiven(CommandLineParameters(platform.CommandLine()));
-
-  // Each file's version is read once, for its text and its release name.
-  const TFileVersion engine = ReadFileVersion(platform, platform.HelpEnginePath());
-  env.HhVerStr = engine.Text;
+  env.RunDir = SplitPath(facts, facts.ExeFileName).Dir;
+  env.ReportDir = DirectoryWritable(facts, files, env.ModuleDir) ? env.ModuleDir : TempDirectory(facts);
+  env.DebugReportOn = facts.DebugMarker || DebugSwitchGiven(CommandLineParameters(facts.CommandLine));
+  env.HhVerStr = VersionTextOf(facts.EngineVersion);
   env.HhInstalled = !env.HhVerStr.empty();
-  env.HhFriendlyVerStr = HelpFriendlyVersion(engine);
-  const TFileVersion browser = ReadBrowserVersion(platform);
-  env.IeVerStr = browser.Text;
+  env.HhFriendlyVerStr = HelpFriendlyVersion(facts.EngineVersion);
+  const std::optional<TVersion> browser = ReadBrowserVersion(facts);
+  env.IeVerStr = VersionTextOf(browser);
   env.IeInstalled = !env.IeVerStr.empty();
   env.IeFriendlyVerStr = BrowserFriendlyVersion(browser);
-
-  WriteDebugReport(platform, env);
+  WriteDebugReport(facts, files, env);
   return env;
 }

@@ -2,19 +2,13 @@
 
 #include <cstddef>
 
+#include "hh_funcs_cmdline.h"
 #include "hh_funcs_text.h"
 
 namespace {
 
 constexpr int kRuleWidth = 80;
 constexpr std::string_view kParameterSeparator = " | ";
-
-// Values in the report stand after a tab, so they line up past the labels.
-std::string Tabbed(std::string_view value) {
-  std::string out(1, '\t');
-  out += value;
-  return out;
-}
 
 std::string Joined(const std::vector<std::string>& parts) {
   std::string out;
@@ -46,7 +40,7 @@ std::string FormatReportLine(std::string_view format, const std::vector<TReportA
   return out;
 }
 
-std::string ReportLineForFile(std::string_view formatted, const std::function<std::string()>& localTime) {
+std::string ReportLineForFile(std::string_view formatted, std::string_view time) {
   std::string line;
   if (formatted == "-" || formatted == "=")
     line = RepeatChar(formatted[0], kRuleWidth);
@@ -55,7 +49,7 @@ std::string ReportLineForFile(std::string_view formatted, const std::function<st
   if (!line.empty() && (line[0] == '!' || line[0] == '-' || line[0] == '='))
     line.erase(0, 1);
   else
-    line += "   " + localTime();
+    line.append("   ").append(time);
   return line + "\r\n";
 }
 
@@ -66,31 +60,32 @@ std::string LocaleIdText(std::uint32_t id) {
   return "0x" + digits;
 }
 
-std::vector<TReportLine> DebugReportLines(const THelpEnvironment& environment, const TReportContext& context) {
+std::vector<TReportLine> DebugReportLines(const THelpEnvironment& environment, const THelpFacts& facts) {
   // A thread without a locale is reported as US English.
-  const std::uint32_t lcid = context.ThreadLocale != 0 ? context.ThreadLocale : 0x0409;
-  const TOsVersion& os = context.Os;
+  const std::uint32_t lcid = facts.ThreadLocale != 0 ? facts.ThreadLocale : 0x0409;
+  const TOsVersion& os = facts.Os;
   const std::uint32_t build = os.PlatformId == 1 ? (os.Build & 0xFFFF) : os.Build;
   std::vector<TReportLine> lines;
   lines.reserve(22);
-  // One line at a time, each with its one value after a tab, or none: the
-  // same few calls for every line keep the program small.
+  // One line at a time, each with its one value after a tab (so that the
+  // values line up past the labels), or none: the same few calls for every
+  // line keep the program small.
   const auto line = [&lines](std::string_view format, std::string_view value) {
-    lines.push_back({format, {Tabbed(value)}});
+    lines.push_back({format, {'\t' + std::string(value)}});
   };
   const auto rule = [&lines](std::string_view format) { lines.push_back({format, {}}); };
   line("!Filename:             %s", environment.ReportPath());
-  line("!Date:                 %s", context.DateTime);
+  line("!Date:                 %s", facts.Date + ' ' + facts.Time);
   line("!Operating System:      %s %d.%d.%d", os.PlatformId == 2 ? "Windows NT" : "Windows");
   std::vector<TReportArg>& version = lines.back().Args;
   for (const std::uint32_t number : {os.Major, os.Minor, build}) version.push_back(std::to_string(number));
   line("!SysLocale.DefaultLCID: %s", LocaleIdText(lcid));
   line("!SysLocale.PriLangID:   %s", LocaleIdText(lcid & 0x3FF));
   line("!SysLocale.SubLangID:   %s", LocaleIdText((lcid & 0xFFFF) >> 10));
-  line("!DecimalSeparator:      %s", context.DecimalSeparator);
+  line("!DecimalSeparator:      %s", facts.DecimalSeparator);
   rule("-");
-  line("!EXE Path =          %s", context.ExePath);
-  line("!Cmdline Param(s) =  %s", Joined(context.Parameters));
+  line("!EXE Path =          %s", facts.ExeFileName);
+  line("!Cmdline Param(s) =  %s", Joined(CommandLineParameters(facts.CommandLine)));
   line("!_RunDir =           %s", environment.RunDir);
   line("!_ModuleName =       %s", environment.ModuleName);
   line("!_ModuleDir =        %s", environment.ModuleDir);

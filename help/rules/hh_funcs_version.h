@@ -1,5 +1,7 @@
 #pragma once
-// File versions as four 16-bit numbers, their text form and their order.
+// File versions as four 16-bit numbers, their text form, their order, and
+// the release names of the HTML Help engine's (hhctrl.ocx) and Internet
+// Explorer's (Shdocvw.dll).
 
 #include <cstdint>
 #include <string>
@@ -9,12 +11,6 @@ struct TVersion {
   std::uint16_t Minor = 0;
   std::uint16_t Release = 0;
   std::uint16_t Build = 0;
-};
-
-// A version read from a file; an empty Text means none could be read.
-struct TFileVersion {
-  TVersion Number;
-  std::string Text;
 };
 
 // The numbers of the file-version words of a fixed version block (the
@@ -31,3 +27,11 @@ int CompareVersions(const TVersion& a, const TVersion& b);
 // field and leaves the third at 0 (4.70.0.1155); move it to where later
 // releases keep it (4.70.1155.0) so the release table can compare it.
 TVersion ShiftOldBrowserFields(const TVersion& version);
+
+// "> 1.33" ... "1.0", or "< 1.0" below every known release.
+std::string HelpReleaseName(const TVersion& engineVersion);
+
+// "> Internet Explorer 6" ... "Internet Explorer 1.0 (Plus!)", or
+// "< Internet Explorer 1.0 (Plus!)" below every known release. Takes the
+// version after ShiftOldBrowserFields.
+std::string BrowserReleaseName(const TVersion& browserVersion);

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "HelpReleases.h"
-#include "hh_funcs_names.h"
 #include "hh_funcs_version.h"
 
 namespace {

@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "hh_funcs_report.h"
+#include "hh_funcs_samples.h"
 
 namespace {
 
-std::string Written(const THelpEnvironment& env, const TReportContext& context) {
+std::string Written(const THelpEnvironment& env, const THelpFacts& facts) {
   std::string out;
-  for (const TReportLine& line : DebugReportLines(env, context))
-    out += ReportLineForFile(FormatReportLine(line.Format, line.Args), [] { return std::string("12:00:00"); });
+  for (const TReportLine& line : DebugReportLines(env, facts))
+    out += ReportLineForFile(FormatReportLine(line.Format, line.Args), "12:00:00");
   return out;
 }
 
@@ -27,15 +28,12 @@ THelpEnvironment SampleEnvironment() {
   return env;
 }
 
-TReportContext SampleContext() {
-  TReportContext context;
-  context.DateTime = "08/12/2025 21:52:07";
-  context.Os = {2, 10, 0, 19045};
-  context.ThreadLocale = 0x040C;
-  context.DecimalSeparator = ",";
-  context.ExePath = "C:\\Jeux\\Brelix.exe";
-  context.Parameters = {"/debug", "deux mots"};
-  return context;
+// Windows 10, the program in C:\Jeux.
+THelpFacts ReportFacts() {
+  THelpFacts facts = SampleFacts("C:\\Jeux\\Brelix.exe /debug \"deux mots\"");
+  facts.ExeFileName = "C:\\Jeux\\Brelix.exe";
+  facts.Os = {2, 10, 0, 19045};
+  return facts;
 }
 
 }  // namespace
@@ -48,20 +46,14 @@ TEST(HhFuncsReport, FormatterFillsSAndDAndNeverRereadsAValue) {
 }
 
 TEST(HhFuncsReport, RulesAreWrittenAs79CharactersAndMarkedLinesCarryNoTime) {
-  int timeCalls = 0;
-  const auto clock = [&timeCalls] {
-    ++timeCalls;
-    return std::string("21:52:07");
-  };
-  EXPECT_EQ(ReportLineForFile("-", clock), std::string(79, '-') + "\r\n");
-  EXPECT_EQ(ReportLineForFile("=", clock), std::string(79, '=') + "\r\n");
-  EXPECT_EQ(ReportLineForFile("!Label: \tvalue", clock), "Label: \tvalue\r\n");
-  EXPECT_EQ(ReportLineForFile("-x", clock), "x\r\n");
-  EXPECT_EQ(ReportLineForFile("==", clock), "=\r\n");
-  EXPECT_EQ(timeCalls, 0);
-  EXPECT_EQ(ReportLineForFile("plain", clock), "plain   21:52:07\r\n");
-  EXPECT_EQ(ReportLineForFile("", clock), "   21:52:07\r\n");
-  EXPECT_EQ(timeCalls, 2);
+  const std::string time = "21:52:07";
+  EXPECT_EQ(ReportLineForFile("-", time), std::string(79, '-') + "\r\n");
+  EXPECT_EQ(ReportLineForFile("=", time), std::string(79, '=') + "\r\n");
+  EXPECT_EQ(ReportLineForFile("!Label: \tvalue", time), "Label: \tvalue\r\n");
+  EXPECT_EQ(ReportLineForFile("-x", time), "x\r\n");
+  EXPECT_EQ(ReportLineForFile("==", time), "=\r\n");
+  EXPECT_EQ(ReportLineForFile("plain", time), "plain   21:52:07\r\n");
+  EXPECT_EQ(ReportLineForFile("", time), "   21:52:07\r\n");
 }
 
 TEST(HhFuncsReport, LocaleIdentifiersInAtLeastFourUpperCaseDigits) {
@@ -97,12 +89,12 @@ TEST(HhFuncsReport, TheTwentyTwoLinesByteForByte) {
       "_ieVerStr =         \t\r\n"
       "_ieFriendlyVerStr = \t\r\n" +
       std::string(79, '=') + "\r\n";
-  EXPECT_EQ(Written(SampleEnvironment(), SampleContext()), expected);
+  EXPECT_EQ(Written(SampleEnvironment(), ReportFacts()), expected);
 }
 
 TEST(HhFuncsReport, ValuesStandAtTheirColumns) {
   // Columns counted from 1 in the formats, before the marker is dropped.
-  const std::vector<TReportLine> lines = DebugReportLines(SampleEnvironment(), SampleContext());
+  const std::vector<TReportLine> lines = DebugReportLines(SampleEnvironment(), ReportFacts());
   ASSERT_EQ(lines.size(), 22u);
   const std::size_t columns[22] = {24, 24, 25, 25, 25, 25, 25, 0, 22, 22, 22, 22, 22, 0, 22, 22, 22, 0, 22, 22, 22, 0};
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -119,17 +111,17 @@ TEST(HhFuncsReport, ValuesStandAtTheirColumns) {
 }
 
 TEST(HhFuncsReport, PlatformLinesForTheNineFiveFamilyAndAThreadWithoutLocale) {
-  TReportContext context = SampleContext();
-  context.Os = {1, 4, 10, 0x040A08AE};  // Windows 98: the high word repeats the version
-  context.ThreadLocale = 0;
-  context.Parameters = {};
-  const std::string text = Written(SampleEnvironment(), context);
+  THelpFacts facts = ReportFacts();
+  facts.Os = {1, 4, 10, 0x040A08AE};  // Windows 98: the high word repeats the version
+  facts.ThreadLocale = 0;
+  facts.CommandLine = "Brelix.exe";
+  const std::string text = Written(SampleEnvironment(), facts);
   EXPECT_NE(text.find("Operating System:      \tWindows 4.10.2222\r\n"), std::string::npos) << text;
   EXPECT_NE(text.find("SysLocale.DefaultLCID: \t0x0409\r\n"), std::string::npos);
   EXPECT_NE(text.find("SysLocale.PriLangID:   \t0x0009\r\n"), std::string::npos);
   EXPECT_NE(text.find("SysLocale.SubLangID:   \t0x0001\r\n"), std::string::npos);
   EXPECT_NE(text.find("Cmdline Param(s) =  \t\r\n"), std::string::npos);
   // On NT the whole build number is shown.
-  context.Os = {2, 6, 1, 0x00017601};
-  EXPECT_NE(Written(SampleEnvironment(), context).find("\tWindows NT 6.1.95745\r\n"), std::string::npos);
+  facts.Os = {2, 6, 1, 0x00017601};
+  EXPECT_NE(Written(SampleEnvironment(), facts).find("\tWindows NT 6.1.95745\r\n"), std::string::npos);
 }

@@ -9,7 +9,7 @@
 
 #include "hh_funcs_buffer.h"
 #include "hh_funcs_cmdline.h"
-#include "hh_funcs_fake_platform.h"
+#include "hh_funcs_samples.h"
 #include "hh_funcs_text.h"
 
 namespace {

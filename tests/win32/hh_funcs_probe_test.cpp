@@ -17,26 +17,31 @@
 #include "hh.h"
 #include "hh_funcs.h"
 #include "hh_funcs_probe.h"
-#include "hh_funcs_win32.h"
+#include "hh_win32.h"
+
+// The tests' one way into the probe's unit.
+struct THelpProbeSeam {
+  static const THelpEnvironment& Environment(const THelpProbeUnit& unit) { return unit.FEnvironment; }
+};
 
 namespace {
 
-// The Win32 platform with the program placed elsewhere: module and executable
-// in a folder of the test's choosing, with its command line, and optionally
-// another temporary folder. (The system folder stays the real one: Wine reads
-// the version of any file named Shdocvw.dll from its own built-in library.)
-class TPlacedPlatform : public TWin32HelpPlatform {
- public:
-  explicit TPlacedPlatform(const std::string& folder) : Program(folder + "Brelix.exe") {}
-  std::string Program;
-  std::string Line;
-  std::string Temp;
+// The facts of this process with the program placed in a folder of the
+// test's choosing, with its command line, its marker file looked for there.
+// (The system folder stays the real one: Wine reads the version of any file
+// named Shdocvw.dll from its own built-in library.)
+THelpFacts PlacedFacts(const std::string& folder, const std::string& commandLine) {
+  THelpFacts facts = ReadHelpFacts();
+  facts.ModuleFileName = facts.ExeFileName = folder + "Brelix.exe";
+  facts.CommandLine = commandLine;
+  facts.DebugMarker = FileExists(DebugMarkerFile(facts));
+  return facts;
+}
 
-  std::string ModuleFileName() override { return Program; }
-  std::string ExeFileName() override { return Program; }
-  std::string CommandLine() override { return Line; }
-  std::string TempPath() override { return Temp.empty() ? TWin32HelpPlatform::TempPath() : Temp; }
-};
+THelpEnvironment Probe(const THelpFacts& facts) {
+  TWin32HelpFiles files;
+  return ProbeEnvironment(facts, files);
+}
 
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -89,10 +94,8 @@ TEST(HhFuncsWin32, TheReportsTwentyTwoLinesFromRealFilesAndTheRealPlatform) {
   TEngineRegistration registration;
   registration.SetText(TestBinDirectory() + "hh_funcs_hh13.dll");
   TScratchDirectory program("brelix_hh_funcs_report");
-  TPlacedPlatform platform(program.Path());
-  platform.Line = "\"" + platform.Program + "\" /DEBUG \"deux mots\"";
-
-  const THelpEnvironment env = ProbeEnvironment(platform);
+  const std::string exe = program.Path() + "Brelix.exe";
+  const THelpEnvironment env = Probe(PlacedFacts(program.Path(), "\"" + exe + "\" /DEBUG \"deux mots\""));
   const std::string dir = WithoutBackslash(program.Path());
   EXPECT_EQ(env.ReportDir, dir);
   EXPECT_FALSE(Exists(program.Path() + "$_Temp_$.$$$"));
@@ -110,7 +113,7 @@ TEST(HhFuncsWin32, TheReportsTwentyTwoLinesFromRealFilesAndTheRealPlatform) {
   EXPECT_EQ(lines[5], "SysLocale.SubLangID:   \t" + LocaleIdText(SUBLANGID(LANGIDFROMLCID(lcid))));
   EXPECT_TRUE(std::regex_match(lines[6], std::regex("DecimalSeparator:      \t[^\\s\\d]"))) << lines[6];
   EXPECT_EQ(lines[7], dash);
-  EXPECT_EQ(lines[8], "EXE Path =          \t" + platform.Program);
+  EXPECT_EQ(lines[8], "EXE Path =          \t" + exe);
   EXPECT_EQ(lines[9], "Cmdline Param(s) =  \t/DEBUG | deux mots");
   EXPECT_EQ(lines[10], "_RunDir =           \t" + dir);
   EXPECT_EQ(lines[11], "_ModuleName =       \tBrelix.exe");
@@ -131,9 +134,7 @@ TEST(HhFuncsWin32, WithoutARegisteredEngineTheReportSaysNo) {
   TEngineRegistration registration;
   registration.RemoveKey();
   TScratchDirectory program("brelix_hh_funcs_no_engine");
-  TPlacedPlatform platform(program.Path());
-  platform.Line = "Brelix.exe /debug";
-  const THelpEnvironment env = ProbeEnvironment(platform);
+  const THelpEnvironment env = Probe(PlacedFacts(program.Path(), "Brelix.exe /debug"));
   EXPECT_FALSE(env.HhInstalled);
   const std::vector<std::string> lines = ReportLines(ReadAll(program.Path() + "HHDebug.txt"));
   ASSERT_EQ(lines.size(), 22u);
@@ -146,17 +147,16 @@ TEST(HhFuncsWin32, AnOrdinaryStartRemovesTheOldReportAndTheMarkerFileTurnsDebugO
   TScratchDirectory program("brelix_hh_funcs_ordinary");
   const std::string report = program.Path() + "HHDebug.txt";
   WriteAll(report, "an earlier debug run\r\n");
-  TPlacedPlatform platform(program.Path());
-  platform.Line = "Brelix.exe --debug /debug:1";
-  EXPECT_FALSE(ProbeEnvironment(platform).DebugReportOn);
+  const std::string line = "Brelix.exe --debug /debug:1";
+  EXPECT_FALSE(Probe(PlacedFacts(program.Path(), line)).DebugReportOn);
   EXPECT_FALSE(Exists(report));
   EXPECT_FALSE(Exists(program.Path() + "$_Temp_$.$$$"));
 
   WriteAll(program.Path() + "debug.debug", "");
-  EXPECT_TRUE(ProbeEnvironment(platform).DebugReportOn);
+  EXPECT_TRUE(Probe(PlacedFacts(program.Path(), line)).DebugReportOn);
   EXPECT_EQ(ReportLines(ReadAll(report)).size(), 22u);
   // The next debug start replaces the report rather than adding to it.
-  ProbeEnvironment(platform);
+  Probe(PlacedFacts(program.Path(), line));
   EXPECT_EQ(ReportLines(ReadAll(report)).size(), 22u);
 }
 
@@ -165,11 +165,10 @@ TEST(HhFuncsWin32, AFolderThatCannotBeWrittenSendsTheReportToTheTemporaryFolder)
   TScratchDirectory temp("brelix_hh_funcs_blocked_temp");
   TBlockedTestFile blocked(program.Path());
   WriteAll(temp.Path() + "HHDebug.txt", "old\r\n");
-  TPlacedPlatform platform(program.Path());
-  platform.Line = "Brelix.exe -Debug";
-  platform.Temp = temp.Path();
+  THelpFacts facts = PlacedFacts(program.Path(), "Brelix.exe -Debug");
+  facts.TempPath = temp.Path();
 
-  const THelpEnvironment env = ProbeEnvironment(platform);
+  const THelpEnvironment env = Probe(facts);
   EXPECT_EQ(env.ReportDir, WithoutBackslash(temp.Path()));
   EXPECT_FALSE(Exists(program.Path() + "HHDebug.txt"));
   const std::vector<std::string> lines = ReportLines(ReadAll(temp.Path() + "HHDebug.txt"));
@@ -178,48 +177,57 @@ TEST(HhFuncsWin32, AFolderThatCannotBeWrittenSendsTheReportToTheTemporaryFolder)
   EXPECT_EQ(lines[12], "_ModuleDir =        \t" + WithoutBackslash(program.Path()));
 
   // A temporary path that names no folder gives drive C.
-  platform.Temp = temp.Path() + "missing\\";
-  EXPECT_EQ(TempDirectory(platform), "c:");
+  char saved[MAX_PATH] = {};
+  const DWORD savedLength = GetEnvironmentVariableA("TMP", saved, MAX_PATH);
+  SetEnvironmentVariableA("TMP", (temp.Path() + "missing\\").c_str());
+  facts = ReadHelpFacts();
+  SetEnvironmentVariableA("TMP", savedLength > 0 && savedLength < MAX_PATH ? saved : nullptr);
+  EXPECT_EQ(facts.TempPath, "");
+  EXPECT_EQ(TempDirectory(facts), "c:");
 }
 
 TEST(HhFuncsWin32, PlatformPathsFilesAndVersions) {
-  TWin32HelpPlatform platform;
+  const THelpFacts facts = ReadHelpFacts();
   char exe[MAX_PATH * 4] = {};
   GetModuleFileNameA(nullptr, exe, sizeof exe);
-  EXPECT_EQ(platform.ModuleFileName(), exe);
-  EXPECT_EQ(platform.ExeFileName(), exe);
-  const std::string system = SystemDirectory(platform);
+  EXPECT_EQ(facts.ModuleFileName, exe);
+  EXPECT_EQ(facts.ExeFileName, exe);
+  const std::string system = SystemDirectory(facts);
   EXPECT_NE(system.back(), '\\');
-  EXPECT_TRUE(platform.DirectoryExists(system));
-  EXPECT_TRUE(platform.DirectoryExists(TempDirectory(platform)));
+  EXPECT_TRUE(DirectoryExists(system));
+  EXPECT_TRUE(DirectoryExists(TempDirectory(facts)));
 
   // The file version, not the product version (9.8.7.6 in these files).
-  const TFileVersion ie3 = ReadFileVersion(platform, TestBinDirectory() + "hh_funcs_ie3.dll");
-  EXPECT_EQ(ie3.Text, "4.70.0.1155");
+  const std::optional<TVersion> ie3 = ReadFileVersion(TestBinDirectory() + "hh_funcs_ie3.dll");
+  ASSERT_TRUE(ie3);
+  EXPECT_EQ(VersionText(*ie3), "4.70.0.1155");
   TScratchDirectory scratch("brelix_hh_funcs_files");
   const std::string text = scratch.Path() + "plain.txt";
   WriteAll(text, "no version here");
-  EXPECT_EQ(ReadFileVersion(platform, text).Text, "");
-  EXPECT_EQ(ReadFileVersion(platform, scratch.Path() + "missing.dll").Text, "");
-  EXPECT_EQ(ReadFileVersion(platform, WithoutBackslash(scratch.Path())).Text, "") << "a folder is no file";
+  EXPECT_FALSE(ReadFileVersion(text));
+  EXPECT_FALSE(ReadFileVersion(scratch.Path() + "missing.dll"));
+  EXPECT_FALSE(ReadFileVersion(WithoutBackslash(scratch.Path()))) << "a folder is no file";
+  EXPECT_FALSE(ReadFileVersion(""));
 
   // Appending creates, then adds; a file in a missing folder cannot be opened.
+  TWin32HelpFiles files;
   const std::string log = scratch.Path() + "log.txt";
-  EXPECT_TRUE(platform.AppendToFile(log, "one\r\n"));
-  EXPECT_TRUE(platform.AppendToFile(log, "two\r\n"));
+  files.Append(log, "one\r\n");
+  files.Append(log, "two\r\n");
   EXPECT_EQ(ReadAll(log), "one\r\ntwo\r\n");
-  EXPECT_FALSE(platform.AppendToFile(scratch.Path() + "missing\\log.txt", "x"));
+  files.Append(scratch.Path() + "missing\\log.txt", "x");
+  EXPECT_FALSE(Exists(scratch.Path() + "missing\\log.txt"));
 
   // The writability test replaces a file of its name and leaves none behind.
   WriteAll(scratch.Path() + "$_Temp_$.$$$", "left over");
-  EXPECT_TRUE(DirectoryWritable(platform, scratch.Path() + "\\\\"));
+  EXPECT_TRUE(DirectoryWritable(facts, files, scratch.Path() + "\\\\"));
   EXPECT_FALSE(Exists(scratch.Path() + "$_Temp_$.$$$"));
-  EXPECT_FALSE(DirectoryWritable(platform, scratch.Path() + "missing"));
+  EXPECT_FALSE(DirectoryWritable(facts, files, scratch.Path() + "missing"));
 }
 
 TEST(HhFuncsWin32, TheUnitProbesThisProgramAndItsEngine) {
   THelpProbeUnit unit;
-  const THelpEnvironment& env = unit.Environment();
+  const THelpEnvironment& env = THelpProbeSeam::Environment(unit);
   EXPECT_EQ(env.ModuleDir + "\\", TestBinDirectory());
   EXPECT_EQ(env.ModuleName, "win32_tests.exe");
   EXPECT_EQ(env.RunDir, env.ModuleDir);
