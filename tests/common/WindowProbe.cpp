@@ -40,25 +40,32 @@ bool RealPress(POINT at, HWND target) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     RealMouseAt(at, MOUSEEVENTF_LEFTDOWN);
     if (PumpUntil([target] { return GetCapture() == target; }, 400)) return true;
-    RealRelease();
+    RealRelease(&at);
     Pump(30);
   }
   return false;
 }
 
-void RealRelease() {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof input);
+void RealRelease(const POINT* at) {
+  if (at) {
+    RealMouseAt(*at, MOUSEEVENTF_LEFTUP);
+  } else {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+  }
   PumpUntil([] { return GetCapture() == nullptr; }, 5000);
 }
 
 // The button goes up only once the press has reached the window.
 void RealClick(HWND hwnd) {
   const RECT r = ScreenRect(hwnd);
-  RealPress({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, hwnd);
-  RealRelease();
+  const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  RealPress(centre, hwnd);
+  // Released where pressed: Wine may still place a release without a point
+  // where its pointer was before the press, off the button.
+  RealRelease(&centre);
   Pump(30);
 }
 

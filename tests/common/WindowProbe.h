@@ -20,10 +20,10 @@ void RealMouseAt(POINT screen, DWORD button);
 void RealMouse(HWND hwnd, DWORD button);
 // A real left press at a screen point over `target`, held: made again while
 // it reaches nothing (Wine now and then drops an injected press before any
-// window sees it); whether `target` took the mouse. Then the release, where
-// the pointer is, handled once no window holds the mouse.
+// window sees it); whether `target` took the mouse. Then the release, at a
+// point or where the pointer is, handled once no window holds the mouse.
 bool RealPress(POINT at, HWND target);
-void RealRelease();
+void RealRelease(const POINT* at = nullptr);
 // A real left click at the centre of a window, as a player makes it; the
 // click has been handled when this returns.
 void RealClick(HWND hwnd);
