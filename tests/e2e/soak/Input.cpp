@@ -106,6 +106,14 @@ std::string KeyName(WORD vk) {
   return "space";
 }
 
+// Whether no program is in front: no window, or the soak's own, which Wine
+// brings forward once the program has ended.
+bool NoProgramInFront() {
+  HWND front = GetForegroundWindow();
+  DWORD process = 0;
+  return !front || (GetWindowThreadProcessId(front, &process) && process == GetCurrentProcessId());
+}
+
 }  // namespace
 
 bool InputReady() { return Request("hello"); }
@@ -138,10 +146,11 @@ void MouseButton(POINT screen, bool right, bool down) {
 }
 
 void Key(WORD vk, bool down) {
-  // A key let go while no window is in front (the program just ended on its
-  // press, Fichier > Quitter) goes to no one: Wine drops it, and its state.
+  // A key let go after the program ended on its press (Fichier > Quitter)
+  // goes to no window of Wine's, since the X focus went with the program's
+  // window: Wine drops it, and its state. It was not lost on the program.
   Make(std::string(down ? "keydown " : "keyup ") + KeyName(vk),
-       [&] { return Down(vk) == down || (!down && !GetForegroundWindow()); });
+       [&] { return Down(vk) == down || (!down && NoProgramInFront()); });
 }
 
 void Press(WORD vk, bool alt, bool ctrl, bool shift) {
